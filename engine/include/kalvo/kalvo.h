@@ -1,0 +1,93 @@
+/* kalvo: the STL repair engine's public boundary.
+ *
+ * One job per call: the host fills a RepairJob, XORs every byte of it with
+ * RepairJobKey and passes its address to RunRepairJob. The engine reports back
+ * through the callback on the caller's thread. Texts are NUL-terminated UTF-16.
+ * Every pointer handed to the callback is valid only during that call.
+ */
+#ifndef KALVO_KALVO_H
+#define KALVO_KALVO_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+typedef char16_t kalvo_char16;
+extern "C" {
+#else
+#include <uchar.h>
+typedef char16_t kalvo_char16;
+#endif
+
+#if defined(KALVO_BUILDING_LIBRARY)
+#define KALVO_API __attribute__((visibility("default")))
+#else
+#define KALVO_API
+#endif
+
+/* Messages the engine sends through the callback. */
+enum {
+    EM_PROGRESS = 1524,     /* param: const uint8_t* percent, 0..100 */
+    EM_SOURCE_FILE = 1535,  /* param: const char16_t* source path */
+    EM_LOG = 1568,          /* param: const char16_t* log line */
+    EM_QUERY_ABORT = 1575,  /* param: 0; a non-zero answer stops the scan */
+    EM_ERROR = 1577,        /* param: const char16_t* error text */
+    EM_FACET_COUNT = 1581,  /* param: const uint32_t* facets written */
+    EM_SHOW_MESSAGE = 1724  /* param: const char16_t* text for a message box */
+};
+
+/* The one-byte key both sides use to scramble the RepairJob block. */
+enum { RepairJobKey = 0xA7 };
+
+typedef int32_t (*EngineCallback)(uint32_t message, uintptr_t param, void* context);
+
+#pragma pack(push, 1)
+typedef struct TOptionsStruct {
+    uint32_t Reserved;                   /* host writes 0 */
+    uint16_t wLangID;                    /* LANGID of the user-interface language */
+    const kalvo_char16* lpszTempDirStr;  /* host leaves it null; not read */
+    const kalvo_char16* lpszEpsilon;     /* precision as typed, e.g. u"1e-6" */
+} TOptionsStruct;
+#pragma pack(pop)
+
+typedef struct RepairJob {
+    const kalvo_char16* SourcePath;
+    const TOptionsStruct* Options;
+    uintptr_t Reserved;                  /* host sends 0; not read */
+    const kalvo_char16* TargetPath;
+    EngineCallback Callback;             /* may be null: the job is then silent */
+    void* Context;                       /* passed back as the callback's third argument */
+} RepairJob;
+
+/* Runs one repair job. block points to a RepairJob scrambled with RepairJobKey.
+ * Returns 1 when at least one facet was written to the target, else 0. */
+KALVO_API int32_t RunRepairJob(const void* block);
+
+#ifdef __cplusplus
+}
+#endif
+
+/* The layout is part of the boundary: pin it for both word sizes. */
+#ifdef __cplusplus
+#define KALVO_STATIC_ASSERT(c, m) static_assert(c, m)
+#else
+#define KALVO_STATIC_ASSERT(c, m) _Static_assert(c, m)
+#endif
+KALVO_STATIC_ASSERT(sizeof(void*) == 4 || sizeof(void*) == 8, "32- or 64-bit words only");
+KALVO_STATIC_ASSERT(sizeof(uintptr_t) == sizeof(void*) && sizeof(EngineCallback) == sizeof(void*),
+                    "RepairJob fields are one machine word each");
+KALVO_STATIC_ASSERT(offsetof(RepairJob, SourcePath) == (sizeof(void*) == 8 ? 0 : 0), "SourcePath");
+KALVO_STATIC_ASSERT(offsetof(RepairJob, Options) == (sizeof(void*) == 8 ? 8 : 4), "Options");
+KALVO_STATIC_ASSERT(offsetof(RepairJob, Reserved) == (sizeof(void*) == 8 ? 16 : 8), "Reserved");
+KALVO_STATIC_ASSERT(offsetof(RepairJob, TargetPath) == (sizeof(void*) == 8 ? 24 : 12), "TargetPath");
+KALVO_STATIC_ASSERT(offsetof(RepairJob, Callback) == (sizeof(void*) == 8 ? 32 : 16), "Callback");
+KALVO_STATIC_ASSERT(offsetof(RepairJob, Context) == (sizeof(void*) == 8 ? 40 : 20), "Context");
+KALVO_STATIC_ASSERT(sizeof(RepairJob) == (sizeof(void*) == 8 ? 48 : 24), "RepairJob size");
+KALVO_STATIC_ASSERT(offsetof(TOptionsStruct, Reserved) == 0, "TOptionsStruct.Reserved");
+KALVO_STATIC_ASSERT(offsetof(TOptionsStruct, wLangID) == 4, "TOptionsStruct.wLangID");
+KALVO_STATIC_ASSERT(offsetof(TOptionsStruct, lpszTempDirStr) == 6, "TOptionsStruct.lpszTempDirStr");
+KALVO_STATIC_ASSERT(offsetof(TOptionsStruct, lpszEpsilon) == (sizeof(void*) == 8 ? 14 : 10),
+                    "TOptionsStruct.lpszEpsilon");
+KALVO_STATIC_ASSERT(sizeof(TOptionsStruct) == (sizeof(void*) == 8 ? 22 : 14), "TOptionsStruct size");
+
+#endif /* KALVO_KALVO_H */
