@@ -1,0 +1,458 @@
+// The engine's texts live in the library itself so a job never depends on resource files
+// being installed next to it.
+#include "EngineStrings.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <iterator>
+#include <string>
+
+namespace kalvo {
+namespace {
+
+constexpr std::size_t kTextCount = std::size(kEngineTextIds);
+
+// One language; texts in the order of kEngineTextIds.
+struct EngineTextRow {
+    std::uint16_t lang;
+    const char16_t* texts[kTextCount];
+};
+
+// Sorted by LANGID for the binary search in FindEngineText.
+constexpr EngineTextRow kEngineTexts[] = {
+    {60, {
+        u"Líon iomlán na bhfacéad a próiseáladh: %u.",
+        u"Próiseáil deiridh na sonraí.",
+        u"Earráid 1: Ní féidir an comhad atá le deisiú a oscailt. %s",
+        u"Earráid 2: Earráid ghinearálta. %s",
+        u"Earráid 3: Earráid anaithnid sa %s.",
+        u"Sárú comhroinnte agus an comhad foinseach '%s' á oscailt.\n"
+        u"Dún aon fheidhmchláir eile atá ag úsáid an chomhaid agus bain triail eile as.\n"
+        u"Mura n-oibríonn sé sin fós, déan cóip den chomhad foinseach agus deisigh an chóip ina áit.",
+        u"phróiseas aisghabhála iomlán"}},
+    {1025, {
+        u"إجمالي عدد الأوجه التي تمت معالجتها: %u.",
+        u"المعالجة النهائية للبيانات.",
+        u"الخطأ 1: تعذر فتح الملف المراد إصلاحه. %s",
+        u"الخطأ 2: خطأ عام. %s",
+        u"الخطأ 3: خطأ غير معروف في %s.",
+        u"حدث انتهاك مشاركة عند فتح الملف المصدر '%s'.\n"
+        u"يرجى إغلاق أي تطبيقات أخرى تستخدم الملف والمحاولة مرة أخرى.\n"
+        u"إذا استمرت المشكلة، فيرجى إنشاء نسخة من الملف المصدر ثم إصلاح النسخة بدلاً منه.",
+        u"عملية الاسترداد بأكملها"}},
+    {1026, {
+        u"Общ брой обработени стени: %u.",
+        u"Окончателна обработка на данните.",
+        u"Грешка 1: Файлът за поправка не може да бъде отворен. %s",
+        u"Грешка 2: Обща грешка. %s",
+        u"Грешка 3: Неизвестна грешка в %s.",
+        u"Нарушение на споделения достъп при отваряне на изходния файл '%s'.\n"
+        u"Моля, затворете всички други приложения, които използват файла, и опитайте отново.\n"
+        u"Ако и това не помогне, направете копие на изходния файл и поправете копието.",
+        u"целия процес на възстановяване"}},
+    {1027, {
+        u"Nombre total de facetes processades: %u.",
+        u"Processament final de les dades.",
+        u"Error 1: No es pot obrir el fitxer que s'ha de reparar. %s",
+        u"Error 2: Error general. %s",
+        u"Error 3: Error desconegut en %s.",
+        u"Infracció d'ús compartit en obrir el fitxer d'origen '%s'.\n"
+        u"Tanqueu qualsevol altra aplicació que estigui accedint al fitxer i torneu-ho a provar.\n"
+        u"Si encara no funciona, feu una còpia del fitxer d'origen i repareu la còpia.",
+        u"tot el procés de recuperació"}},
+    {1028, {
+        u"已處理的面片總數：%u。",
+        u"最終資料處理。",
+        u"錯誤 1：無法開啟要修復的檔案。%s",
+        u"錯誤 2：一般錯誤。%s",
+        u"錯誤 3：%s中發生未知錯誤。",
+        u"開啟來源檔案 '%s' 時發生共用違規。\n"
+        u"請關閉其他正在存取此檔案的應用程式，然後再試一次。\n"
+        u"如果仍然無法解決，請複製一份來源檔案，然後改為修復該複本。",
+        u"整個修復過程"}},
+    {1029, {
+        u"Celkový počet zpracovaných plošek: %u.",
+        u"Závěrečné zpracování dat.",
+        u"Chyba 1: Soubor určený k opravě nelze otevřít. %s",
+        u"Chyba 2: Obecná chyba. %s",
+        u"Chyba 3: Neznámá chyba v %s.",
+        u"Při otevírání zdrojového souboru '%s' došlo k narušení sdílení.\n"
+        u"Zavřete prosím všechny ostatní aplikace, které k souboru přistupují, a zkuste to znovu.\n"
+        u"Pokud to stále nepomůže, vytvořte kopii zdrojového souboru a opravte místo něj tuto kopii.",
+        u"celém procesu obnovy"}},
+    {1030, {
+        u"Samlet antal behandlede facetter: %u.",
+        u"Endelig databehandling.",
+        u"Fejl 1: Filen, der skal repareres, kan ikke åbnes. %s",
+        u"Fejl 2: Generel fejl. %s",
+        u"Fejl 3: Ukendt fejl i %s.",
+        u"Delingsfejl ved åbning af kildefilen '%s'.\n"
+        u"Luk alle andre programmer, der bruger filen, og prøv igen.\n"
+        u"Hvis det stadig ikke virker, skal du lave en kopi af kildefilen og reparere kopien i stedet.",
+        u"hele gendannelsesprocessen"}},
+    {1031, {
+        u"Gesamtzahl der verarbeiteten Facetten: %u.",
+        u"Abschließende Datenverarbeitung.",
+        u"Fehler 1: Die zu reparierende Datei kann nicht geöffnet werden. %s",
+        u"Fehler 2: Allgemeiner Fehler. %s",
+        u"Fehler 3: Unbekannter Fehler im %s.",
+        u"Freigabeverletzung beim Öffnen der Quelldatei '%s'.\n"
+        u"Bitte schließen Sie alle anderen Anwendungen, die auf die Datei zugreifen, und versuchen Sie es erneut.\n"
+        u"Wenn es dann immer noch nicht funktioniert, erstellen Sie eine Kopie der Quelldatei und reparieren Sie stattdessen die Kopie.",
+        u"gesamten Wiederherstellungsprozess"}},
+    {1032, {
+        u"Συνολικός αριθμός επεξεργασμένων εδρών: %u.",
+        u"Τελική επεξεργασία δεδομένων.",
+        u"Σφάλμα 1: Δεν είναι δυνατό το άνοιγμα του αρχείου προς επιδιόρθωση. %s",
+        u"Σφάλμα 2: Γενικό σφάλμα. %s",
+        u"Σφάλμα 3: Άγνωστο σφάλμα κατά %s.",
+        u"Παραβίαση κοινής χρήσης κατά το άνοιγμα του αρχείου προέλευσης '%s'.\n"
+        u"Κλείστε τυχόν άλλες εφαρμογές που χρησιμοποιούν το αρχείο και δοκιμάστε ξανά.\n"
+        u"Αν το πρόβλημα παραμένει, δημιουργήστε ένα αντίγραφο του αρχείου προέλευσης και επιδιορθώστε το αντίγραφο.",
+        u"τη συνολική διαδικασία ανάκτησης"}},
+    {1033, {
+        u"Total count of processed facets: %u.",
+        u"Final data processing.",
+        u"Error 1: Cannot open the file to be repaired. %s",
+        u"Error 2: General error. %s",
+        u"Error 3: Unknown error in %s.",
+        u"Share violation when opening the source file '%s'.\n"
+        u"Please close any other applications accessing the file and try again.\n"
+        u"If this still cannot work, then please make a copy of the source file, then repair the copy instead.",
+        u"whole recovery process"}},
+    {1035, {
+        u"Käsiteltyjen tahkojen kokonaismäärä: %u.",
+        u"Tietojen loppukäsittely.",
+        u"Virhe 1: Korjattavaa tiedostoa ei voi avata. %s",
+        u"Virhe 2: Yleinen virhe. %s",
+        u"Virhe 3: Tuntematon virhe %s.",
+        u"Jakorikkomus avattaessa lähdetiedostoa '%s'.\n"
+        u"Sulje kaikki muut sovellukset, jotka käyttävät tiedostoa, ja yritä uudelleen.\n"
+        u"Jos tämä ei vieläkään auta, tee lähdetiedostosta kopio ja korjaa kopio alkuperäisen sijaan.",
+        u"koko palautusprosessissa"}},
+    {1036, {
+        u"Nombre total de facettes traitées : %u.",
+        u"Traitement final des données.",
+        u"Erreur 1 : impossible d'ouvrir le fichier à réparer. %s",
+        u"Erreur 2 : erreur générale. %s",
+        u"Erreur 3 : erreur inconnue dans %s.",
+        u"Violation de partage lors de l'ouverture du fichier source '%s'.\n"
+        u"Veuillez fermer toutes les autres applications qui accèdent au fichier, puis réessayez.\n"
+        u"Si le problème persiste, faites une copie du fichier source et réparez plutôt cette copie.",
+        u"l'ensemble du processus de récupération"}},
+    {1037, {
+        u"המספר הכולל של הפאות שעובדו: %u.",
+        u"עיבוד נתונים סופי.",
+        u"שגיאה 1: לא ניתן לפתוח את הקובץ שיש לתקן. %s",
+        u"שגיאה 2: שגיאה כללית. %s",
+        u"שגיאה 3: שגיאה לא ידועה ב%s.",
+        u"הפרת שיתוף בעת פתיחת קובץ המקור '%s'.\n"
+        u"סגור את כל היישומים האחרים הניגשים לקובץ ונסה שוב.\n"
+        u"אם הבעיה נמשכת, צור עותק של קובץ המקור ותקן את העותק במקומו.",
+        u"תהליך השחזור כולו"}},
+    {1038, {
+        u"A feldolgozott lapok teljes száma: %u.",
+        u"Az adatok végső feldolgozása.",
+        u"1. hiba: A javítandó fájl nem nyitható meg. %s",
+        u"2. hiba: Általános hiba. %s",
+        u"3. hiba: Ismeretlen hiba %s.",
+        u"Megosztásmegsértés történt a(z) '%s' forrásfájl megnyitásakor.\n"
+        u"Zárjon be minden más alkalmazást, amely hozzáfér a fájlhoz, majd próbálja újra.\n"
+        u"Ha ez sem segít, készítsen másolatot a forrásfájlról, és inkább a másolatot javítsa.",
+        u"a teljes helyreállítási folyamatban"}},
+    {1039, {
+        u"Heildarfjöldi unninna flata: %u.",
+        u"Lokavinnsla gagna.",
+        u"Villa 1: Ekki er hægt að opna skrána sem á að gera við. %s",
+        u"Villa 2: Almenn villa. %s",
+        u"Villa 3: Óþekkt villa í %s.",
+        u"Deilingarbrot við opnun upprunaskrárinnar '%s'.\n"
+        u"Lokaðu öllum öðrum forritum sem nota skrána og reyndu aftur.\n"
+        u"Ef þetta virkar samt ekki skaltu gera afrit af upprunaskránni og gera við afritið í staðinn.",
+        u"öllu endurheimtarferlinu"}},
+    {1040, {
+        u"Numero totale di faccette elaborate: %u.",
+        u"Elaborazione finale dei dati.",
+        u"Errore 1: impossibile aprire il file da riparare. %s",
+        u"Errore 2: errore generico. %s",
+        u"Errore 3: errore sconosciuto durante %s.",
+        u"Violazione di condivisione durante l'apertura del file di origine '%s'.\n"
+        u"Chiudere tutte le altre applicazioni che accedono al file e riprovare.\n"
+        u"Se il problema persiste, creare una copia del file di origine e riparare la copia.",
+        u"l'intero processo di ripristino"}},
+    {1041, {
+        u"処理されたファセットの総数: %u。",
+        u"データの最終処理を行っています。",
+        u"エラー 1: 修復するファイルを開けません。%s",
+        u"エラー 2: 一般的なエラーです。%s",
+        u"エラー 3: %sで不明なエラーが発生しました。",
+        u"ソース ファイル '%s' を開く際に共有違反が発生しました。\n"
+        u"このファイルにアクセスしている他のアプリケーションをすべて閉じてから、もう一度お試しください。\n"
+        u"それでも解決しない場合は、ソース ファイルのコピーを作成し、代わりにそのコピーを修復してください。",
+        u"修復処理全体"}},
+    {1042, {
+        u"처리된 패싯의 총 개수: %u.",
+        u"최종 데이터 처리.",
+        u"오류 1: 복구할 파일을 열 수 없습니다. %s",
+        u"오류 2: 일반 오류입니다. %s",
+        u"오류 3: %s에서 알 수 없는 오류가 발생했습니다.",
+        u"원본 파일 '%s'을(를) 여는 중 공유 위반이 발생했습니다.\n"
+        u"이 파일에 액세스하는 다른 응용 프로그램을 모두 닫고 다시 시도하십시오.\n"
+        u"그래도 해결되지 않으면 원본 파일의 복사본을 만든 다음 복사본을 대신 복구하십시오.",
+        u"전체 복구 과정"}},
+    {1043, {
+        u"Totaal aantal verwerkte facetten: %u.",
+        u"Eindverwerking van de gegevens.",
+        u"Fout 1: Kan het te herstellen bestand niet openen. %s",
+        u"Fout 2: Algemene fout. %s",
+        u"Fout 3: Onbekende fout in %s.",
+        u"Schending van gedeeld gebruik bij het openen van het bronbestand '%s'.\n"
+        u"Sluit alle andere toepassingen die het bestand gebruiken en probeer het opnieuw.\n"
+        u"Als het dan nog steeds niet lukt, maak dan een kopie van het bronbestand en herstel in plaats daarvan de kopie.",
+        u"het volledige herstelproces"}},
+    {1044, {
+        u"Totalt antall behandlede fasetter: %u.",
+        u"Endelig databehandling.",
+        u"Feil 1: Kan ikke åpne filen som skal repareres. %s",
+        u"Feil 2: Generell feil. %s",
+        u"Feil 3: Ukjent feil i %s.",
+        u"Delingsbrudd ved åpning av kildefilen '%s'.\n"
+        u"Lukk alle andre programmer som bruker filen, og prøv igjen.\n"
+        u"Hvis det fortsatt ikke fungerer, kan du lage en kopi av kildefilen og reparere kopien i stedet.",
+        u"hele gjenopprettingsprosessen"}},
+    {1045, {
+        u"Łączna liczba przetworzonych ścianek: %u.",
+        u"Końcowe przetwarzanie danych.",
+        u"Błąd 1: Nie można otworzyć pliku do naprawy. %s",
+        u"Błąd 2: Błąd ogólny. %s",
+        u"Błąd 3: Nieznany błąd w %s.",
+        u"Naruszenie zasad udostępniania podczas otwierania pliku źródłowego '%s'.\n"
+        u"Zamknij wszystkie inne aplikacje korzystające z tego pliku i spróbuj ponownie.\n"
+        u"Jeśli to nadal nie pomoże, utwórz kopię pliku źródłowego i napraw tę kopię.",
+        u"całym procesie odzyskiwania"}},
+    // @@BATCH2@@
+};
+
+constexpr bool RowsAscending() {
+    for (std::size_t i = 1; i < std::size(kEngineTexts); ++i) {
+        if (kEngineTexts[i - 1].lang >= kEngineTexts[i].lang) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsAscending(), "engine text rows must stay sorted by LANGID");
+
+constexpr auto kLanguages = [] {
+    std::array<std::uint16_t, std::size(kEngineTexts)> langs{};
+    for (std::size_t i = 0; i < langs.size(); ++i) {
+        langs[i] = kEngineTexts[i].lang;
+    }
+    return langs;
+}();
+
+constexpr std::size_t kNoSlot = kTextCount;
+
+constexpr std::size_t TextSlot(unsigned id) {
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        if (kEngineTextIds[i] == id) {
+            return i;
+        }
+    }
+    return kNoSlot;
+}
+
+// Locale keys are "ll", "ll_cc", "ll@modifier" or "ll_cc@modifier", all lower case.
+// A bare language names the language's row in the text table; a territory names the
+// exact Windows LANGID, which may be one the table does not hold.
+struct LocaleEntry {
+    std::string_view key;
+    std::uint16_t lang;
+};
+
+constexpr LocaleEntry kLocales[] = {
+    // Languages the table holds.
+    {"af", 1078}, {"am", 1118}, {"ar", 1025}, {"as", 1101}, {"az", 1068}, {"be", 1059},
+    {"bg", 1026}, {"bn", 1093}, {"bs", 5146}, {"ca", 1027}, {"co", 1155}, {"cs", 1029},
+    {"cy", 1106}, {"da", 1030}, {"de", 1031}, {"dv", 1125}, {"el", 1032}, {"en", 1033},
+    {"es", 3082}, {"et", 1061}, {"eu", 1069}, {"fa", 1065}, {"fi", 1035}, {"fil", 1124},
+    {"fr", 1036}, {"fy", 1122}, {"ga", 60},   {"gd", 1169}, {"gl", 1110}, {"gu", 1095},
+    {"ha", 1128}, {"he", 1037}, {"hi", 1081}, {"hr", 1050}, {"hu", 1038}, {"hy", 1067},
+    {"id", 1057}, {"ig", 1136}, {"is", 1039}, {"it", 1040}, {"ja", 1041}, {"ka", 1079},
+    {"kk", 1087}, {"km", 1107}, {"kn", 1099}, {"ko", 1042}, {"ky", 1088}, {"lb", 1134},
+    {"lo", 1108}, {"lt", 1063}, {"lv", 1062}, {"mi", 1153}, {"mk", 1071}, {"ml", 1100},
+    {"mn", 1104}, {"mr", 1102}, {"ms", 1086}, {"mt", 1082}, {"nb", 1044}, {"ne", 1121},
+    {"nl", 1043}, {"nso", 1132}, {"or", 1096}, {"pa", 1094}, {"pl", 1045}, {"ps", 1123},
+    {"pt", 2070}, {"ro", 1048}, {"ru", 1049}, {"rw", 1159}, {"sa", 1103}, {"si", 1115},
+    {"sk", 1051}, {"sl", 1060}, {"sq", 1052}, {"sr", 3098}, {"sv", 1053}, {"sw", 1089},
+    {"ta", 1097}, {"te", 1098}, {"tg", 1064}, {"th", 1054}, {"tk", 1090}, {"tr", 1055},
+    {"tt", 1092}, {"ug", 1152}, {"uk", 1058}, {"ur", 1056}, {"uz", 1091}, {"vi", 1066},
+    {"xh", 1076}, {"yo", 1130}, {"zh", 2052}, {"zu", 1077},
+    // Older or overlapping codes still found in locale names.
+    {"iw", 1037}, {"in", 1057}, {"no", 1044}, {"tl", 1124},
+
+    // Language and territory.
+    {"af_za", 1078}, {"am_et", 1118},
+    {"ar_sa", 1025}, {"ar_iq", 2049}, {"ar_eg", 3073}, {"ar_ly", 4097}, {"ar_dz", 5121},
+    {"ar_ma", 6145}, {"ar_tn", 7169}, {"ar_om", 8193}, {"ar_ye", 9217}, {"ar_sy", 10241},
+    {"ar_jo", 11265}, {"ar_lb", 12289}, {"ar_kw", 13313}, {"ar_ae", 14337}, {"ar_bh", 15361},
+    {"ar_qa", 16385},
+    {"as_in", 1101}, {"az_az", 1068}, {"az@cyrillic", 2092}, {"az_az@cyrillic", 2092},
+    {"be_by", 1059}, {"bg_bg", 1026}, {"bn_in", 1093}, {"bn_bd", 2117},
+    {"bs_ba", 5146}, {"bs@cyrillic", 8218}, {"bs_ba@cyrillic", 8218},
+    {"ca_es", 1027}, {"ca@valencia", 2051}, {"ca_es@valencia", 2051},
+    {"co_fr", 1155}, {"cs_cz", 1029}, {"cy_gb", 1106}, {"da_dk", 1030},
+    {"de_de", 1031}, {"de_ch", 2055}, {"de_at", 3079}, {"de_lu", 4103}, {"de_li", 5127},
+    {"dv_mv", 1125}, {"el_gr", 1032},
+    {"en_us", 1033}, {"en_gb", 2057}, {"en_au", 3081}, {"en_ca", 4105}, {"en_nz", 5129},
+    {"en_ie", 6153}, {"en_za", 7177}, {"en_jm", 8201}, {"en_bz", 10249}, {"en_tt", 11273},
+    {"en_zw", 12297}, {"en_ph", 13321}, {"en_in", 16393}, {"en_my", 17417}, {"en_sg", 18441},
+    {"es_es", 3082}, {"es_mx", 2058}, {"es_gt", 4106}, {"es_cr", 5130}, {"es_pa", 6154},
+    {"es_do", 7178}, {"es_ve", 8202}, {"es_co", 9226}, {"es_pe", 10250}, {"es_ar", 11274},
+    {"es_ec", 12298}, {"es_cl", 13322}, {"es_uy", 14346}, {"es_py", 15370}, {"es_bo", 16394},
+    {"es_sv", 17418}, {"es_hn", 18442}, {"es_ni", 19466}, {"es_pr", 20490}, {"es_us", 21514},
+    {"et_ee", 1061}, {"eu_es", 1069}, {"fa_ir", 1065}, {"fi_fi", 1035},
+    {"fil_ph", 1124}, {"tl_ph", 1124},
+    {"fr_fr", 1036}, {"fr_be", 2060}, {"fr_ca", 3084}, {"fr_ch", 4108}, {"fr_lu", 5132},
+    {"fr_mc", 6156},
+    {"fy_nl", 1122}, {"ga_ie", 2108}, {"gd_gb", 1169}, {"gl_es", 1110}, {"gu_in", 1095},
+    {"ha_ng", 1128}, {"he_il", 1037}, {"iw_il", 1037}, {"hi_in", 1081},
+    {"hr_hr", 1050}, {"hr_ba", 4122}, {"hu_hu", 1038}, {"hy_am", 1067},
+    {"id_id", 1057}, {"in_id", 1057}, {"ig_ng", 1136}, {"is_is", 1039},
+    {"it_it", 1040}, {"it_ch", 2064}, {"ja_jp", 1041}, {"ka_ge", 1079}, {"kk_kz", 1087},
+    {"km_kh", 1107}, {"kn_in", 1099}, {"ko_kr", 1042}, {"ky_kg", 1088}, {"lb_lu", 1134},
+    {"lo_la", 1108}, {"lt_lt", 1063}, {"lv_lv", 1062}, {"mi_nz", 1153}, {"mk_mk", 1071},
+    {"ml_in", 1100}, {"mn_mn", 1104}, {"mn_cn", 2128}, {"mr_in", 1102},
+    {"ms_my", 1086}, {"ms_bn", 2110}, {"mt_mt", 1082},
+    {"nb_no", 1044}, {"no_no", 1044}, {"nn", 2068}, {"nn_no", 2068},
+    {"ne_np", 1121}, {"ne_in", 2145}, {"nl_nl", 1043}, {"nl_be", 2067},
+    {"nso_za", 1132}, {"or_in", 1096}, {"pa_in", 1094}, {"pa_pk", 2118}, {"pl_pl", 1045},
+    {"ps_af", 1123}, {"pt_br", 1046}, {"pt_pt", 2070},
+    {"ro_ro", 1048}, {"ro_md", 2072}, {"ru_ru", 1049}, {"ru_md", 2073}, {"rw_rw", 1159},
+    {"sa_in", 1103}, {"si_lk", 1115}, {"sk_sk", 1051}, {"sl_si", 1060}, {"sq_al", 1052},
+    {"sr@latin", 2074}, {"sr_cs", 3098}, {"sr_cs@latin", 2074},
+    {"sr_ba", 7194}, {"sr_ba@latin", 6170}, {"sr_rs", 10266}, {"sr_rs@latin", 9242},
+    {"sr_me", 12314}, {"sr_me@latin", 11290},
+    {"sv_se", 1053}, {"sv_fi", 2077}, {"sw_ke", 1089},
+    {"ta_in", 1097}, {"ta_lk", 2121}, {"te_in", 1098}, {"tg_tj", 1064}, {"th_th", 1054},
+    {"tk_tm", 1090}, {"tr_tr", 1055}, {"tt_ru", 1092}, {"ug_cn", 1152}, {"uk_ua", 1058},
+    {"ur_pk", 1056}, {"ur_in", 2080},
+    {"uz_uz", 1091}, {"uz@cyrillic", 2115}, {"uz_uz@cyrillic", 2115},
+    {"vi_vn", 1066}, {"xh_za", 1076}, {"yo_ng", 1130},
+    {"zh_tw", 1028}, {"zh_cn", 2052}, {"zh_hk", 3076}, {"zh_sg", 4100}, {"zh_mo", 5124},
+    {"zu_za", 1077},
+
+    // Languages the table does not hold: their own LANGID, so the caller can tell them
+    // apart from "no language at all".
+    {"ba", 1133}, {"bo", 1105}, {"br", 1150}, {"chr", 1116}, {"ckb", 1170}, {"dsb", 2094},
+    {"fo", 1080}, {"gsw", 1156}, {"haw", 1141}, {"hsb", 1070}, {"ii", 1144}, {"iu", 1117},
+    {"kl", 1135}, {"kok", 1111}, {"la", 1142}, {"my", 1109}, {"oc", 1154}, {"om", 1138},
+    {"rm", 1047}, {"sah", 1157}, {"se", 1083}, {"se_se", 2107}, {"se_fi", 3131},
+    {"so", 1143}, {"st", 1072}, {"syr", 1114}, {"ti", 1139}, {"ti_er", 2163}, {"tn", 1074},
+    {"tn_bw", 2098}, {"ts", 1073}, {"ve", 1075}, {"wo", 1160}, {"yi", 1085}, {"ji", 1085},
+};
+
+constexpr bool LocaleKeysUnique() {
+    for (std::size_t i = 0; i < std::size(kLocales); ++i) {
+        for (std::size_t j = i + 1; j < std::size(kLocales); ++j) {
+            if (kLocales[i].key == kLocales[j].key) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(LocaleKeysUnique(), "a locale key must map to one LANGID only");
+
+std::uint16_t LookUpLocale(std::string_view key) {
+    for (const LocaleEntry& entry : kLocales) {
+        if (entry.key == key) {
+            return entry.lang;
+        }
+    }
+    return 0;
+}
+
+constexpr bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+constexpr char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Lowered(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(), AsciiLower);
+    return result;
+}
+
+}  // namespace
+
+const char16_t* FindEngineText(std::uint16_t langId, unsigned id) {
+    const std::size_t slot = TextSlot(id);
+    if (slot == kNoSlot) {
+        return nullptr;
+    }
+    const auto* row = std::lower_bound(
+        std::begin(kEngineTexts), std::end(kEngineTexts), langId,
+        [](const EngineTextRow& r, std::uint16_t lang) { return r.lang < lang; });
+    if (row == std::end(kEngineTexts) || row->lang != langId) {
+        return nullptr;
+    }
+    return row->texts[slot];
+}
+
+std::basic_string_view<std::uint16_t> EngineTextLanguages() {
+    return {kLanguages.data(), kLanguages.size()};
+}
+
+std::uint16_t LangIdFromLocaleName(std::string_view name) {
+    // language[_territory][.codeset][@modifier]; "-" is accepted for "_" as well.
+    std::string_view modifier;
+    if (const auto at = name.find('@'); at != std::string_view::npos) {
+        modifier = name.substr(at + 1);
+        name = name.substr(0, at);
+    }
+    if (const auto dot = name.find('.'); dot != std::string_view::npos) {
+        name = name.substr(0, dot);
+    }
+    std::string_view language = name;
+    std::string_view territory;
+    if (const auto sep = name.find_first_of("_-"); sep != std::string_view::npos) {
+        language = name.substr(0, sep);
+        territory = name.substr(sep + 1);
+    }
+
+    // Rules out "C" and "POSIX" as well as anything that is not a language code.
+    if (language.size() < 2 || language.size() > 3 ||
+        !std::all_of(language.begin(), language.end(), IsAsciiLetter)) {
+        return 0;
+    }
+
+    const std::string lang = Lowered(language);
+    const std::string terr = territory.empty() ? std::string() : "_" + Lowered(territory);
+    const std::string mod = modifier.empty() ? std::string() : "@" + Lowered(modifier);
+
+    // Most specific first; a modifier matters more than a territory because it names the
+    // script (sr@latin, uz@cyrillic).
+    if (!mod.empty()) {
+        if (!terr.empty()) {
+            if (const auto found = LookUpLocale(lang + terr + mod)) {
+                return found;
+            }
+        }
+        if (const auto found = LookUpLocale(lang + mod)) {
+            return found;
+        }
+    }
+    if (!terr.empty()) {
+        if (const auto found = LookUpLocale(lang + terr)) {
+            return found;
+        }
+    }
+    return LookUpLocale(lang);
+}
+
+}  // namespace kalvo
