@@ -231,7 +231,237 @@ constexpr EngineTextRow kEngineTexts[] = {
         u"Zamknij wszystkie inne aplikacje korzystające z tego pliku i spróbuj ponownie.\n"
         u"Jeśli to nadal nie pomoże, utwórz kopię pliku źródłowego i napraw tę kopię.",
         u"całym procesie odzyskiwania"}},
-    // @@BATCH2@@
+    {1048, {
+        u"Numărul total de fațete procesate: %u.",
+        u"Procesarea finală a datelor.",
+        u"Eroare 1: Fișierul de reparat nu poate fi deschis. %s",
+        u"Eroare 2: Eroare generală. %s",
+        u"Eroare 3: Eroare necunoscută în %s.",
+        u"Încălcare de partajare la deschiderea fișierului sursă '%s'.\n"
+        u"Închideți orice alte aplicații care accesează fișierul și încercați din nou.\n"
+        u"Dacă nici așa nu funcționează, faceți o copie a fișierului sursă și reparați copia.",
+        u"întregul proces de recuperare"}},
+    {1049, {
+        u"Общее количество обработанных граней: %u.",
+        u"Окончательная обработка данных.",
+        u"Ошибка 1: Не удается открыть восстанавливаемый файл. %s",
+        u"Ошибка 2: Общая ошибка. %s",
+        u"Ошибка 3: Неизвестная ошибка в ходе %s.",
+        u"Нарушение совместного доступа при открытии исходного файла '%s'.\n"
+        u"Закройте все другие приложения, использующие этот файл, и повторите попытку.\n"
+        u"Если это не поможет, создайте копию исходного файла и восстановите эту копию.",
+        u"всего процесса восстановления"}},
+    {1050, {
+        u"Ukupan broj obrađenih ploha: %u.",
+        u"Završna obrada podataka.",
+        u"Pogreška 1: Nije moguće otvoriti datoteku koju treba popraviti. %s",
+        u"Pogreška 2: Opća pogreška. %s",
+        u"Pogreška 3: Nepoznata pogreška u %s.",
+        u"Povreda dijeljenja pri otvaranju izvorne datoteke '%s'.\n"
+        u"Zatvorite sve ostale aplikacije koje pristupaju datoteci i pokušajte ponovno.\n"
+        u"Ako ni to ne pomogne, napravite kopiju izvorne datoteke i popravite kopiju.",
+        u"cijelom postupku oporavka"}},
+    {1051, {
+        u"Celkový počet spracovaných plôšok: %u.",
+        u"Záverečné spracovanie údajov.",
+        u"Chyba 1: Súbor určený na opravu nemožno otvoriť. %s",
+        u"Chyba 2: Všeobecná chyba. %s",
+        u"Chyba 3: Neznáma chyba v %s.",
+        u"Pri otváraní zdrojového súboru '%s' došlo k porušeniu zdieľania.\n"
+        u"Zatvorte všetky ostatné aplikácie, ktoré pristupujú k súboru, a skúste to znova.\n"
+        u"Ak to ani potom nepomôže, vytvorte kópiu zdrojového súboru a opravte namiesto neho túto kópiu.",
+        u"celom procese obnovy"}},
+    {1052, {
+        u"Numri i përgjithshëm i faqeve të përpunuara: %u.",
+        u"Përpunimi përfundimtar i të dhënave.",
+        u"Gabimi 1: Skedari që duhet riparuar nuk mund të hapet. %s",
+        u"Gabimi 2: Gabim i përgjithshëm. %s",
+        u"Gabimi 3: Gabim i panjohur në %s.",
+        u"Shkelje e ndarjes gjatë hapjes së skedarit burimor '%s'.\n"
+        u"Ju lutemi mbyllni çdo aplikacion tjetër që përdor skedarin dhe provoni përsëri.\n"
+        u"Nëse kjo ende nuk funksionon, bëni një kopje të skedarit burimor dhe riparoni kopjen në vend të tij.",
+        u"të gjithë procesin e rikuperimit"}},
+    {1053, {
+        u"Totalt antal bearbetade facetter: %u.",
+        u"Slutlig databearbetning.",
+        u"Fel 1: Det går inte att öppna filen som ska repareras. %s",
+        u"Fel 2: Allmänt fel. %s",
+        u"Fel 3: Okänt fel i %s.",
+        u"Delningsfel när källfilen '%s' skulle öppnas.\n"
+        u"Stäng alla andra program som använder filen och försök igen.\n"
+        u"Om det fortfarande inte fungerar kan du göra en kopia av källfilen och reparera kopian i stället.",
+        u"hela återställningsprocessen"}},
+    {1054, {
+        u"จำนวนเฟซทั้งหมดที่ประมวลผลแล้ว: %u",
+        u"กำลังประมวลผลข้อมูลขั้นสุดท้าย",
+        u"ข้อผิดพลาด 1: ไม่สามารถเปิดไฟล์ที่จะซ่อมแซมได้ %s",
+        u"ข้อผิดพลาด 2: ข้อผิดพลาดทั่วไป %s",
+        u"ข้อผิดพลาด 3: เกิดข้อผิดพลาดที่ไม่รู้จักใน%s",
+        u"เกิดการละเมิดการใช้ร่วมกันขณะเปิดไฟล์ต้นฉบับ '%s'\n"
+        u"โปรดปิดแอปพลิเคชันอื่นๆ ที่กำลังเข้าถึงไฟล์นี้ แล้วลองอีกครั้ง\n"
+        u"หากยังไม่ได้ผล โปรดทำสำเนาไฟล์ต้นฉบับ แล้วซ่อมแซมสำเนานั้นแทน",
+        u"กระบวนการกู้คืนทั้งหมด"}},
+    {1055, {
+        u"İşlenen toplam yüzey sayısı: %u.",
+        u"Son veri işleme aşaması.",
+        u"Hata 1: Onarılacak dosya açılamıyor. %s",
+        u"Hata 2: Genel hata. %s",
+        u"Hata 3: %s sırasında bilinmeyen hata.",
+        u"Kaynak dosya '%s' açılırken paylaşım ihlali oluştu.\n"
+        u"Lütfen dosyaya erişen diğer tüm uygulamaları kapatıp yeniden deneyin.\n"
+        u"Bu yine de işe yaramazsa kaynak dosyanın bir kopyasını oluşturun ve bunun yerine kopyayı onarın.",
+        u"tüm kurtarma işlemi"}},
+    {1056, {
+        u"پروسیس کیے گئے فیسٹس کی کل تعداد: %u۔",
+        u"ڈیٹا کی حتمی پروسیسنگ۔",
+        u"خرابی 1: مرمت کی جانے والی فائل نہیں کھولی جا سکتی۔ %s",
+        u"خرابی 2: عمومی خرابی۔ %s",
+        u"خرابی 3: %s میں نامعلوم خرابی۔",
+        u"سورس فائل '%s' کھولتے وقت شیئرنگ کی خلاف ورزی ہوئی۔\n"
+        u"براہ کرم فائل تک رسائی کرنے والی دیگر تمام ایپلیکیشنز بند کریں اور دوبارہ کوشش کریں۔\n"
+        u"اگر پھر بھی کام نہ بنے تو سورس فائل کی ایک کاپی بنائیں اور اس کے بجائے کاپی کی مرمت کریں۔",
+        u"پورے بحالی کے عمل"}},
+    {1057, {
+        u"Jumlah total faset yang diproses: %u.",
+        u"Pemrosesan data akhir.",
+        u"Kesalahan 1: Tidak dapat membuka file yang akan diperbaiki. %s",
+        u"Kesalahan 2: Kesalahan umum. %s",
+        u"Kesalahan 3: Kesalahan tidak dikenal dalam %s.",
+        u"Terjadi pelanggaran berbagi saat membuka file sumber '%s'.\n"
+        u"Tutup semua aplikasi lain yang sedang mengakses file tersebut, lalu coba lagi.\n"
+        u"Jika masih belum berhasil, buat salinan file sumber, lalu perbaiki salinannya.",
+        u"seluruh proses pemulihan"}},
+    {1058, {
+        u"Загальна кількість оброблених граней: %u.",
+        u"Остаточна обробка даних.",
+        u"Помилка 1: Не вдається відкрити файл, який потрібно відновити. %s",
+        u"Помилка 2: Загальна помилка. %s",
+        u"Помилка 3: Невідома помилка під час %s.",
+        u"Порушення спільного доступу під час відкриття вихідного файлу '%s'.\n"
+        u"Закрийте всі інші програми, що використовують цей файл, і спробуйте ще раз.\n"
+        u"Якщо це не допоможе, створіть копію вихідного файлу та відновіть цю копію.",
+        u"всього процесу відновлення"}},
+    {1059, {
+        u"Агульная колькасць апрацаваных граняў: %u.",
+        u"Канчатковая апрацоўка даных.",
+        u"Памылка 1: Не ўдаецца адкрыць файл, які трэба аднавіць. %s",
+        u"Памылка 2: Агульная памылка. %s",
+        u"Памылка 3: Невядомая памылка падчас %s.",
+        u"Парушэнне сумеснага доступу пры адкрыцці зыходнага файла '%s'.\n"
+        u"Закрыйце ўсе іншыя праграмы, якія выкарыстоўваюць гэты файл, і паспрабуйце яшчэ раз.\n"
+        u"Калі гэта не дапаможа, зрабіце копію зыходнага файла і аднавіце гэтую копію.",
+        u"усяго працэсу аднаўлення"}},
+    {1060, {
+        u"Skupno število obdelanih ploskev: %u.",
+        u"Končna obdelava podatkov.",
+        u"Napaka 1: Datoteke, ki jo želite popraviti, ni mogoče odpreti. %s",
+        u"Napaka 2: Splošna napaka. %s",
+        u"Napaka 3: Neznana napaka v %s.",
+        u"Kršitev skupne rabe pri odpiranju izvorne datoteke '%s'.\n"
+        u"Zaprite vse druge programe, ki dostopajo do datoteke, in poskusite znova.\n"
+        u"Če to še vedno ne pomaga, naredite kopijo izvorne datoteke in namesto nje popravite kopijo.",
+        u"celotnem postopku obnovitve"}},
+    {1061, {
+        u"Töödeldud tahkude koguarv: %u.",
+        u"Andmete lõplik töötlemine.",
+        u"Viga 1: Parandatavat faili ei saa avada. %s",
+        u"Viga 2: Üldine viga. %s",
+        u"Viga 3: Tundmatu viga %s.",
+        u"Ühiskasutuse rikkumine lähtefaili '%s' avamisel.\n"
+        u"Sulgege kõik muud rakendused, mis faili kasutavad, ja proovige uuesti.\n"
+        u"Kui see ikka ei aita, tehke lähtefailist koopia ja parandage selle asemel koopia.",
+        u"kogu taasteprotsessis"}},
+    {1062, {
+        u"Kopējais apstrādāto skaldņu skaits: %u.",
+        u"Datu galīgā apstrāde.",
+        u"Kļūda 1: Nevar atvērt labojamo failu. %s",
+        u"Kļūda 2: Vispārīga kļūda. %s",
+        u"Kļūda 3: Nezināma kļūda %s.",
+        u"Koplietošanas pārkāpums, atverot avota failu '%s'.\n"
+        u"Lūdzu, aizveriet visas citas lietojumprogrammas, kas piekļūst failam, un mēģiniet vēlreiz.\n"
+        u"Ja tas joprojām nelīdz, izveidojiet avota faila kopiju un labojiet kopiju.",
+        u"visā atkopšanas procesā"}},
+    {1063, {
+        u"Bendras apdorotų sienelių skaičius: %u.",
+        u"Galutinis duomenų apdorojimas.",
+        u"Klaida 1: Nepavyksta atidaryti taisytino failo. %s",
+        u"Klaida 2: Bendroji klaida. %s",
+        u"Klaida 3: Nežinoma klaida %s.",
+        u"Bendrinimo pažeidimas atidarant šaltinio failą '%s'.\n"
+        u"Uždarykite visas kitas programas, kurios naudoja šį failą, ir bandykite dar kartą.\n"
+        u"Jei ir tai nepadeda, padarykite šaltinio failo kopiją ir taisykite kopiją.",
+        u"viso atkūrimo proceso metu"}},
+    {1064, {
+        u"Шумораи умумии рӯяҳои коркардшуда: %u.",
+        u"Коркарди ниҳоии маълумот.",
+        u"Хатои 1: Файли таъмиршавандаро кушодан ғайриимкон аст. %s",
+        u"Хатои 2: Хатои умумӣ. %s",
+        u"Хатои 3: Хатои номаълум дар %s.",
+        u"Ҳангоми кушодани файли манбаъ '%s' вайронкунии дастрасии муштарак рух дод.\n"
+        u"Лутфан, ҳамаи барномаҳои дигареро, ки ба ин файл дастрасӣ доранд, пӯшед ва бори дигар кӯшиш кунед.\n"
+        u"Агар ин ҳам кӯмак накунад, аз файли манбаъ нусха гиред ва ба ҷои он нусхаро таъмир кунед.",
+        u"тамоми раванди барқарорсозӣ"}},
+    {1065, {
+        u"تعداد کل وجه‌های پردازش‌شده: %u.",
+        u"پردازش نهایی داده‌ها.",
+        u"خطای 1: فایلی که باید تعمیر شود باز نمی‌شود. %s",
+        u"خطای 2: خطای کلی. %s",
+        u"خطای 3: خطای ناشناخته در %s.",
+        u"هنگام باز کردن فایل مبدأ '%s' نقض اشتراک‌گذاری رخ داد.\n"
+        u"لطفاً همهٔ برنامه‌های دیگری را که به این فایل دسترسی دارند ببندید و دوباره تلاش کنید.\n"
+        u"اگر باز هم مشکل برطرف نشد، از فایل مبدأ یک نسخه تهیه کنید و به‌جای آن، نسخه را تعمیر کنید.",
+        u"کل فرایند بازیابی"}},
+    {1066, {
+        u"Tổng số mặt đã xử lý: %u.",
+        u"Xử lý dữ liệu lần cuối.",
+        u"Lỗi 1: Không thể mở tệp cần sửa chữa. %s",
+        u"Lỗi 2: Lỗi chung. %s",
+        u"Lỗi 3: Lỗi không xác định trong %s.",
+        u"Xảy ra vi phạm chia sẻ khi mở tệp nguồn '%s'.\n"
+        u"Vui lòng đóng mọi ứng dụng khác đang truy cập tệp rồi thử lại.\n"
+        u"Nếu vẫn không được, hãy tạo một bản sao của tệp nguồn rồi sửa chữa bản sao đó.",
+        u"toàn bộ quá trình khôi phục"}},
+    {1067, {
+        u"Մշակված նիստերի ընդհանուր քանակը՝ %u։",
+        u"Տվյալների վերջնական մշակում։",
+        u"Սխալ 1՝ վերականգնվող ֆայլը հնարավոր չէ բացել։ %s",
+        u"Սխալ 2՝ ընդհանուր սխալ։ %s",
+        u"Սխալ 3՝ անհայտ սխալ %s։",
+        u"Համօգտագործման խախտում՝ '%s' աղբյուր ֆայլը բացելիս։\n"
+        u"Խնդրում ենք փակել այս ֆայլն օգտագործող մյուս բոլոր ծրագրերը և կրկին փորձել։\n"
+        u"Եթե դա էլ չօգնի, ստեղծեք աղբյուր ֆայլի պատճենը և դրա փոխարեն վերականգնեք պատճենը։",
+        u"վերականգնման ողջ գործընթացում"}},
+    {1068, {
+        u"Emal olunmuş üzlərin ümumi sayı: %u.",
+        u"Məlumatların yekun emalı.",
+        u"Xəta 1: Bərpa ediləcək faylı açmaq mümkün deyil. %s",
+        u"Xəta 2: Ümumi xəta. %s",
+        u"Xəta 3: %s zamanı naməlum xəta.",
+        u"Mənbə faylı '%s' açılarkən paylaşma pozuntusu baş verdi.\n"
+        u"Fayla müraciət edən bütün digər proqramları bağlayın və yenidən cəhd edin.\n"
+        u"Bu yenə də kömək etməzsə, mənbə faylının surətini çıxarın və əvəzində surəti bərpa edin.",
+        u"bütün bərpa prosesi"}},
+    {1069, {
+        u"Prozesatutako aurpegien guztizko kopurua: %u.",
+        u"Datuen azken prozesamendua.",
+        u"1. errorea: Ezin da konpondu beharreko fitxategia ireki. %s",
+        u"2. errorea: Errore orokorra. %s",
+        u"3. errorea: Errore ezezaguna %s.",
+        u"Partekatze-urraketa gertatu da '%s' jatorrizko fitxategia irekitzean.\n"
+        u"Itxi fitxategia erabiltzen ari diren beste aplikazio guztiak eta saiatu berriro.\n"
+        u"Horrela ere ez badabil, egin jatorrizko fitxategiaren kopia bat eta konpondu kopia haren ordez.",
+        u"berreskuratze-prozesu osoan"}},
+    {1071, {
+        u"Вкупен број на обработени страни: %u.",
+        u"Завршна обработка на податоците.",
+        u"Грешка 1: Датотеката за поправка не може да се отвори. %s",
+        u"Грешка 2: Општа грешка. %s",
+        u"Грешка 3: Непозната грешка во %s.",
+        u"Повреда на споделувањето при отворање на изворната датотека '%s'.\n"
+        u"Затворете ги сите други апликации што пристапуваат до датотеката и обидете се повторно.\n"
+        u"Ако ни тоа не помогне, направете копија од изворната датотека и поправете ја копијата.",
+        u"целиот процес на обновување"}},
+    // @@BATCH3@@
 };
 
 constexpr bool RowsAscending() {
