@@ -711,7 +711,266 @@ constexpr EngineTextRow kEngineTexts[] = {
         u"Файлыг ашиглаж буй бусад бүх програмыг хааж, дахин оролдоно уу.\n"
         u"Хэрэв энэ нь тус болохгүй бол эх файлын хуулбарыг хийж, оронд нь хуулбарыг засна уу.",
         u"сэргээх бүх процессын"}},
-    // @@BATCH4@@
+    {1106, {
+        u"Cyfanswm nifer yr wynebau a broseswyd: %u.",
+        u"Prosesu terfynol y data.",
+        u"Gwall 1: Methu agor y ffeil sydd i'w thrwsio. %s",
+        u"Gwall 2: Gwall cyffredinol. %s",
+        u"Gwall 3: Gwall anhysbys yn %s.",
+        u"Toriad rhannu wrth agor y ffeil ffynhonnell '%s'.\n"
+        u"Caewch unrhyw raglenni eraill sy'n defnyddio'r ffeil a rhowch gynnig arall arni.\n"
+        u"Os nad yw hyn yn gweithio o hyd, gwnewch gopi o'r ffeil ffynhonnell a thrwsiwch y copi yn lle hynny.",
+        u"y broses adfer gyfan"}},
+    {1107, {
+        u"ចំនួនផ្ទៃសរុបដែលបានដំណើរការ៖ %u។",
+        u"ការដំណើរការទិន្នន័យចុងក្រោយ។",
+        u"កំហុស 1៖ មិនអាចបើកឯកសារដែលត្រូវជួសជុលបានទេ។ %s",
+        u"កំហុស 2៖ កំហុសទូទៅ។ %s",
+        u"កំហុស 3៖ កំហុសមិនស្គាល់នៅក្នុង%s។",
+        u"មានការរំលោភលើការចែករំលែក នៅពេលបើកឯកសារប្រភព '%s'។\n"
+        u"សូមបិទកម្មវិធីផ្សេងទៀតដែលកំពុងប្រើឯកសារនេះ រួចព្យាយាមម្ដងទៀត។\n"
+        u"ប្រសិនបើនៅតែមិនដំណើរការ សូមចម្លងឯកសារប្រភព រួចជួសជុលច្បាប់ចម្លងនោះជំនួសវិញ។",
+        u"ដំណើរការស្ដារឡើងវិញទាំងមូល"}},
+    {1108, {
+        u"ຈຳນວນໜ້າທັງໝົດທີ່ປະມວນຜົນແລ້ວ: %u",
+        u"ການປະມວນຜົນຂໍ້ມູນຂັ້ນສຸດທ້າຍ",
+        u"ຂໍ້ຜິດພາດ 1: ບໍ່ສາມາດເປີດໄຟລ໌ທີ່ຈະສ້ອມແປງໄດ້ %s",
+        u"ຂໍ້ຜິດພາດ 2: ຂໍ້ຜິດພາດທົ່ວໄປ %s",
+        u"ຂໍ້ຜິດພາດ 3: ເກີດຂໍ້ຜິດພາດທີ່ບໍ່ຮູ້ຈັກໃນ%s",
+        u"ເກີດການລະເມີດການແບ່ງປັນໃນຂະນະເປີດໄຟລ໌ຕົ້ນສະບັບ '%s'\n"
+        u"ກະລຸນາປິດແອັບພລິເຄຊັນອື່ນໆທີ່ກຳລັງໃຊ້ໄຟລ໌ນີ້ ແລ້ວລອງໃໝ່ອີກຄັ້ງ\n"
+        u"ຫາກຍັງບໍ່ໄດ້ຜົນ ກະລຸນາສຳເນົາໄຟລ໌ຕົ້ນສະບັບ ແລ້ວສ້ອມແປງສຳເນົານັ້ນແທນ",
+        u"ຂະບວນການກູ້ຄືນທັງໝົດ"}},
+    {1110, {
+        u"Número total de facetas procesadas: %u.",
+        u"Procesamento final dos datos.",
+        u"Erro 1: Non se pode abrir o ficheiro que se vai reparar. %s",
+        u"Erro 2: Erro xeral. %s",
+        u"Erro 3: Erro descoñecido en %s.",
+        u"Infracción de uso compartido ao abrir o ficheiro de orixe '%s'.\n"
+        u"Peche calquera outra aplicación que estea a acceder ao ficheiro e ténteo de novo.\n"
+        u"Se aínda así non funciona, faga unha copia do ficheiro de orixe e repare a copia no seu lugar.",
+        u"todo o proceso de recuperación"}},
+    {1115, {
+        u"සැකසූ මුහුණත්වල මුළු ගණන: %u.",
+        u"දත්තවල අවසාන සැකසීම.",
+        u"දෝෂය 1: අලුත්වැඩියා කළ යුතු ගොනුව විවෘත කළ නොහැක. %s",
+        u"දෝෂය 2: සාමාන්‍ය දෝෂයකි. %s",
+        u"දෝෂය 3: %s තුළ නොදන්නා දෝෂයකි.",
+        u"මූලාශ්‍ර ගොනුව '%s' විවෘත කිරීමේදී බෙදාගැනීමේ උල්ලංඝනයක් සිදු විය.\n"
+        u"කරුණාකර මෙම ගොනුවට ප්‍රවේශ වන අනෙකුත් සියලුම යෙදුම් වසා නැවත උත්සාහ කරන්න.\n"
+        u"එසේ කළත් ක්‍රියා නොකරන්නේ නම්, මූලාශ්‍ර ගොනුවේ පිටපතක් සාදා, ඒ වෙනුවට එම පිටපත අලුත්වැඩියා කරන්න.",
+        u"සම්පූර්ණ ප්‍රතිසාධන ක්‍රියාවලිය"}},
+    {1118, {
+        u"የተሠሩ ገጾች ጠቅላላ ብዛት፦ %u።",
+        u"የውሂብ የመጨረሻ ሂደት።",
+        u"ስህተት 1፦ የሚጠገነውን ፋይል መክፈት አልተቻለም። %s",
+        u"ስህተት 2፦ አጠቃላይ ስህተት። %s",
+        u"ስህተት 3፦ በ%s ውስጥ ያልታወቀ ስህተት።",
+        u"የምንጭ ፋይሉን '%s' በመክፈት ላይ የማጋራት ጥሰት ተከስቷል።\n"
+        u"እባክዎ ፋይሉን የሚጠቀሙ ሌሎች መተግበሪያዎችን በሙሉ ይዝጉ እና እንደገና ይሞክሩ።\n"
+        u"አሁንም ካልሰራ፣ የምንጭ ፋይሉን ቅጂ ይስሩ እና በምትኩ ቅጂውን ይጠግኑ።",
+        u"ሙሉው የመልሶ ማግኛ ሂደት"}},
+    {1121, {
+        u"प्रशोधन गरिएका फलकहरूको कुल संख्या: %u।",
+        u"डेटाको अन्तिम प्रशोधन।",
+        u"त्रुटि 1: मर्मत गर्नुपर्ने फाइल खोल्न सकिएन। %s",
+        u"त्रुटि 2: सामान्य त्रुटि। %s",
+        u"त्रुटि 3: %s मा अज्ञात त्रुटि।",
+        u"स्रोत फाइल '%s' खोल्दा साझेदारी उल्लङ्घन भयो।\n"
+        u"कृपया यो फाइल प्रयोग गरिरहेका अन्य सबै अनुप्रयोगहरू बन्द गरेर फेरि प्रयास गर्नुहोस्।\n"
+        u"त्यसपछि पनि काम नगरेमा, स्रोत फाइलको प्रतिलिपि बनाउनुहोस् र त्यसको सट्टा प्रतिलिपि मर्मत गर्नुहोस्।",
+        u"सम्पूर्ण पुनःप्राप्ति प्रक्रिया"}},
+    {1122, {
+        u"Totaal oantal ferwurke fasetten: %u.",
+        u"Einferwurking fan de gegevens.",
+        u"Flater 1: It te reparearjen bestân kin net iepene wurde. %s",
+        u"Flater 2: Algemiene flater. %s",
+        u"Flater 3: Unbekende flater yn %s.",
+        u"Dielingsflater by it iepenjen fan it boarnebestân '%s'.\n"
+        u"Slút alle oare programma's dy't it bestân brûke en besykje it opnij.\n"
+        u"As it dan noch net wurket, meitsje dan in kopy fan it boarnebestân en reparearje ynstee de kopy.",
+        u"it hiele werstelproses"}},
+    {1123, {
+        u"د پروسس شویو مخونو ټول شمېر: %u.",
+        u"د معلوماتو وروستۍ پروسس.",
+        u"تېروتنه 1: هغه دوتنه چې باید ترمیم شي، نه پرانیستل کېږي. %s",
+        u"تېروتنه 2: عمومي تېروتنه. %s",
+        u"تېروتنه 3: په %s کې ناڅرګنده تېروتنه.",
+        u"د سرچینې دوتنې '%s' د پرانیستلو پر مهال د شریکولو سرغړونه وشوه.\n"
+        u"مهرباني وکړئ هغه ټول نور پروګرامونه وتړئ چې دې دوتنې ته لاسرسی لري او بیا هڅه وکړئ.\n"
+        u"که بیا هم کار ونه کړي، د سرچینې دوتنې یوه کاپي جوړه کړئ او د هغې پر ځای کاپي ترمیم کړئ.",
+        u"ټول بیارغونې بهیر"}},
+    {1124, {
+        u"Kabuuang bilang ng mga naprosesong facet: %u.",
+        u"Huling pagproseso ng data.",
+        u"Mali 1: Hindi mabuksan ang file na aayusin. %s",
+        u"Mali 2: Pangkalahatang mali. %s",
+        u"Mali 3: Hindi kilalang mali sa %s.",
+        u"Nagkaroon ng paglabag sa pagbabahagi habang binubuksan ang source file na '%s'.\n"
+        u"Pakisara ang anumang ibang application na gumagamit ng file at subukang muli.\n"
+        u"Kung hindi pa rin ito gumana, gumawa ng kopya ng source file at ang kopya na lang ang ayusin.",
+        u"buong proseso ng pagbawi"}},
+    {1125, {
+        u"ޕްރޮސެސްކުރެވުނު ފޭސެޓްތަކުގެ ޖުމްލަ ޢަދަދު: %u.",
+        u"ޑޭޓާގެ ފަހު ޕްރޮސެސިންގ.",
+        u"ކުށް 1: ރަނގަޅުކުރަންޖެހޭ ފައިލު ހުޅުވޭކަށް ނެތް. %s",
+        u"ކުށް 2: އާންމު ކުށެއް. %s",
+        u"ކުށް 3: %s ގައި ނޭނގޭ ކުށެއް.",
+        u"ސޯސް ފައިލު '%s' ހުޅުވަމުން ދިޔައިރު ޝެއާރިންގ ޚިލާފުވުމެއް ހިނގައްޖެ.\n"
+        u"މި ފައިލު ބޭނުންކުރަމުންދާ އެހެން ހުރިހާ އެޕްލިކޭޝަނެއް ބަންދުކޮށް އަލުން މަސައްކަތްކުރައްވާ.\n"
+        u"އެހެންނަމަވެސް ނުރަނގަޅުވާނަމަ، ސޯސް ފައިލުގެ ކޮޕީއެއް ހަދައި، އޭގެ ބަދަލުގައި ކޮޕީ ރަނގަޅުކުރައްވާ.",
+        u"ރިކަވަރީގެ މުޅި ޕްރޮސެސް"}},
+    {1128, {
+        u"Jimillar fuskokin da aka sarrafa: %u.",
+        u"Sarrafa bayanai na ƙarshe.",
+        u"Kuskure 1: Ba za a iya buɗe fayil ɗin da za a gyara ba. %s",
+        u"Kuskure 2: Kuskure na gaba ɗaya. %s",
+        u"Kuskure 3: Kuskuren da ba a sani ba a cikin %s.",
+        u"An samu keta rabawa yayin buɗe fayil ɗin tushe '%s'.\n"
+        u"Don Allah rufe duk wasu manhajoji da ke amfani da fayil ɗin, sannan a sake gwadawa.\n"
+        u"Idan har yanzu bai yi aiki ba, yi kwafin fayil ɗin tushe, sannan ka gyara kwafin a maimakon sa.",
+        u"dukan tsarin maidowa"}},
+    {1130, {
+        u"Àpapọ̀ iye àwọn ojú tí a ti ṣiṣẹ́ lé lórí: %u.",
+        u"Ìṣiṣẹ́ ìkẹyìn lórí dátà.",
+        u"Àṣìṣe 1: Kò ṣeé ṣe láti ṣí fáìlì tí a fẹ́ tún ṣe. %s",
+        u"Àṣìṣe 2: Àṣìṣe gbogbogbò. %s",
+        u"Àṣìṣe 3: Àṣìṣe tí a kò mọ̀ nínú %s.",
+        u"Ìrúfin pínpín wáyé nígbà tí a ń ṣí fáìlì orísun '%s'.\n"
+        u"Ẹ jọ̀wọ́ ẹ pa gbogbo àwọn ètò mìíràn tí ń lo fáìlì náà, kí ẹ sì gbìyànjú lẹ́ẹ̀kan sí i.\n"
+        u"Tí kò bá ṣiṣẹ́ síbẹ̀, ẹ ṣe ẹ̀dà fáìlì orísun náà, kí ẹ sì tún ẹ̀dà náà ṣe dípò rẹ̀.",
+        u"gbogbo ìlànà ìmúpadàbọ̀sípò"}},
+    {1132, {
+        u"Palomoka ya mahlakore ao a šomilwego: %u.",
+        u"Tshepedišo ya mafelelo ya data.",
+        u"Phošo 1: Faele yeo e swanetšego go lokišwa ga e kgone go bulwa. %s",
+        u"Phošo 2: Phošo ka kakaretšo. %s",
+        u"Phošo 3: Phošo yeo e sa tsebjego %s.",
+        u"Go bile le tlolo ya go abelana ge go bulwa faele ya mothopo '%s'.\n"
+        u"Hle tswalela diprograma tše dingwe ka moka tšeo di šomišago faele gomme o leke gape.\n"
+        u"Ge eba se sa šome, dira kopi ya faele ya mothopo, ke moka o lokiše kopi go e na le yona.",
+        u"tshepedišong ka moka ya pušetšo"}},
+    {1134, {
+        u"Gesamtzuel vun de veraarbechte Facetten: %u.",
+        u"Ofschléissend Dateveraarbechtung.",
+        u"Feeler 1: De Fichier, dee reparéiert soll ginn, kann net opgemaach ginn. %s",
+        u"Feeler 2: Allgemenge Feeler. %s",
+        u"Feeler 3: Onbekannte Feeler am %s.",
+        u"Fräigabverletzung beim Opmaache vum Quellfichier '%s'.\n"
+        u"Maacht w.e.g. all aner Applikatiounen zou, déi op de Fichier zougräifen, a probéiert nach eng Kéier.\n"
+        u"Wann et dann ëmmer nach net geet, maacht eng Kopie vum Quellfichier a reparéiert amplaz d'Kopie.",
+        u"ganze Widderhierstellungsprozess"}},
+    {1136, {
+        u"Ngụkọta ọnụọgụ ihu ndị a hazirila: %u.",
+        u"Nhazi data ikpeazụ.",
+        u"Njehie 1: Enweghị ike imeghe faịlụ a ga-arụzi. %s",
+        u"Njehie 2: Njehie izugbe. %s",
+        u"Njehie 3: Njehie a na-amaghị n'ime %s.",
+        u"Mmebi nkekọrịta mere mgbe a na-emeghe faịlụ isi mmalite '%s'.\n"
+        u"Biko mechie ngwa ọ bụla ọzọ na-eji faịlụ ahụ ma nwaa ọzọ.\n"
+        u"Ọ bụrụ na ọ ka adịghị arụ ọrụ, mee mbipụta nke faịlụ isi mmalite ahụ, wee rụzie mbipụta ahụ kama.",
+        u"usoro mgbake niile"}},
+    {1152, {
+        u"بىر تەرەپ قىلىنغان يۈزلەرنىڭ ئومۇمىي سانى: %u.",
+        u"سانلىق مەلۇماتنى ئاخىرقى بىر تەرەپ قىلىش.",
+        u"خاتالىق 1: ئوڭشىلىدىغان ھۆججەتنى ئاچقىلى بولمىدى. %s",
+        u"خاتالىق 2: ئادەتتىكى خاتالىق. %s",
+        u"خاتالىق 3: %s جەريانىدا نامەلۇم خاتالىق.",
+        u"'%s' مەنبە ھۆججىتىنى ئاچقاندا ئورتاق ئىشلىتىش بۇزۇلدى.\n"
+        u"بۇ ھۆججەتنى ئىشلىتىۋاتقان باشقا بارلىق پروگراممىلارنى تاقاپ، قايتا سىناڭ.\n"
+        u"ئەگەر يەنىلا ئىشلىمىسە، مەنبە ھۆججەتنىڭ كۆچۈرۈلمىسىنى قىلىپ، ئۇنىڭ ئورنىغا كۆچۈرۈلمىنى ئوڭشاڭ.",
+        u"پۈتكۈل ئەسلىگە كەلتۈرۈش"}},
+    {1153, {
+        u"Te tapeke o ngā mata kua tukatukahia: %u.",
+        u"Te tukatuka whakamutunga o ngā raraunga.",
+        u"Hapa 1: Kāore e taea te whakatuwhera i te kōnae hei whakatika. %s",
+        u"Hapa 2: He hapa whānui. %s",
+        u"Hapa 3: He hapa kāore i te mōhiotia i %s.",
+        u"He takahitanga tiritahi i te whakatuwheratanga o te kōnae pūtake '%s'.\n"
+        u"Kati koa i ētahi atu taupānga e whakamahi ana i te kōnae, ka ngana anō.\n"
+        u"Ki te kore tonu e tutuki, tāruatia te kōnae pūtake, kātahi ka whakatika i te tārua hei utu.",
+        u"te tukanga whakaora katoa"}},
+    {1155, {
+        u"Numeru tutale di faccette trattate: %u.",
+        u"Trattamentu finale di i dati.",
+        u"Sbagliu 1: Ùn si pò apre u schedariu à riparà. %s",
+        u"Sbagliu 2: Sbagliu generale. %s",
+        u"Sbagliu 3: Sbagliu scunnisciutu in %s.",
+        u"Violazione di spartera à l'apertura di u schedariu d'origine '%s'.\n"
+        u"Serrate tutte l'altre appiecazioni chì accedenu à u schedariu è pruvate torna.\n"
+        u"S'ellu ùn funziona ancu sempre, fate una copia di u schedariu d'origine è riparate piuttostu a copia.",
+        u"tuttu u prucessu di ricuperu"}},
+    {1159, {
+        u"Umubare wose w'impande zatunganyijwe: %u.",
+        u"Gutunganya amakuru bwa nyuma.",
+        u"Ikosa 1: Ntibishoboka gufungura dosiye igomba gusanwa. %s",
+        u"Ikosa 2: Ikosa rusange. %s",
+        u"Ikosa 3: Ikosa ritazwi muri %s.",
+        u"Habaye kwica amategeko yo gusangira mu gufungura dosiye y'inkomoko '%s'.\n"
+        u"Funga izindi porogaramu zose zikoresha iyo dosiye hanyuma wongere ugerageze.\n"
+        u"Niba bigikomeje kwanga, kora kopi ya dosiye y'inkomoko, hanyuma usane iyo kopi aho kuyisana.",
+        u"igikorwa cyose cyo kugarura"}},
+    {1169, {
+        u"Àireamh iomlan nan aghaidhean a chaidh a phròiseasadh: %u.",
+        u"Pròiseasadh deireannach an dàta.",
+        u"Mearachd 1: Cha ghabh am faidhle a tha ri chàradh fhosgladh. %s",
+        u"Mearachd 2: Mearachd choitcheann. %s",
+        u"Mearachd 3: Mearachd neo-aithnichte %s.",
+        u"Briseadh co-roinneadh nuair a bhathar a' fosgladh an tùs-fhaidhle '%s'.\n"
+        u"Dùin aplacaidean sam bith eile a tha a' cleachdadh an fhaidhle is feuch ris a-rithist.\n"
+        u"Mura obraich seo fhathast, dèan lethbhreac dhen tùs-fhaidhle agus càraich an lethbhreac na àite.",
+        u"sa phròiseas aisig air fad"}},
+    {2052, {
+        u"已处理的面片总数：%u。",
+        u"最终数据处理。",
+        u"错误 1：无法打开要修复的文件。%s",
+        u"错误 2：常规错误。%s",
+        u"错误 3：%s中出现未知错误。",
+        u"打开源文件 '%s' 时发生共享冲突。\n"
+        u"请关闭正在访问该文件的其他所有应用程序，然后重试。\n"
+        u"如果仍然无法解决，请复制一份源文件，然后改为修复该副本。",
+        u"整个修复过程"}},
+    {2070, {
+        u"Número total de facetas processadas: %u.",
+        u"Processamento final dos dados.",
+        u"Erro 1: Não é possível abrir o ficheiro a reparar. %s",
+        u"Erro 2: Erro geral. %s",
+        u"Erro 3: Erro desconhecido em %s.",
+        u"Violação de partilha ao abrir o ficheiro de origem '%s'.\n"
+        u"Feche quaisquer outras aplicações que estejam a aceder ao ficheiro e tente novamente.\n"
+        u"Se continuar a não funcionar, faça uma cópia do ficheiro de origem e repare a cópia em vez do original.",
+        u"todo o processo de recuperação"}},
+    {3082, {
+        u"Número total de facetas procesadas: %u.",
+        u"Procesamiento final de los datos.",
+        u"Error 1: No se puede abrir el archivo que se va a reparar. %s",
+        u"Error 2: Error general. %s",
+        u"Error 3: Error desconocido en %s.",
+        u"Infracción de uso compartido al abrir el archivo de origen '%s'.\n"
+        u"Cierre cualquier otra aplicación que esté accediendo al archivo y vuelva a intentarlo.\n"
+        u"Si aun así no funciona, haga una copia del archivo de origen y repare la copia en su lugar.",
+        u"todo el proceso de recuperación"}},
+    {3098, {
+        u"Укупан број обрађених пљосни: %u.",
+        u"Завршна обрада података.",
+        u"Грешка 1: Није могуће отворити датотеку коју треба поправити. %s",
+        u"Грешка 2: Општа грешка. %s",
+        u"Грешка 3: Непозната грешка у %s.",
+        u"Повреда дељења при отварању изворне датотеке '%s'.\n"
+        u"Затворите све остале апликације које приступају датотеци и покушајте поново.\n"
+        u"Ако ни то не помогне, направите копију изворне датотеке и поправите копију.",
+        u"целом процесу опоравка"}},
+    {5146, {
+        u"Ukupan broj obrađenih ploha: %u.",
+        u"Završna obrada podataka.",
+        u"Greška 1: Nije moguće otvoriti datoteku koju treba popraviti. %s",
+        u"Greška 2: Opća greška. %s",
+        u"Greška 3: Nepoznata greška u %s.",
+        u"Povreda dijeljenja pri otvaranju izvorne datoteke '%s'.\n"
+        u"Zatvorite sve ostale aplikacije koje pristupaju datoteci i pokušajte ponovo.\n"
+        u"Ako ni to ne pomogne, napravite kopiju izvorne datoteke i popravite kopiju.",
+        u"cijelom procesu oporavka"}},
 };
 
 constexpr bool RowsAscending() {
