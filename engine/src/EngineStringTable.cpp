@@ -1121,10 +1121,22 @@ constexpr char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string Lowered(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), AsciiLower);
-    return result;
+// The key as kLocales spells it: "ll[_cc][@modifier]" in lower case.
+std::string LocaleKey(std::string_view language, std::string_view territory,
+                      std::string_view modifier) {
+    std::string key;
+    key.reserve(language.size() + territory.size() + modifier.size() + 2);
+    key.append(language);
+    if (!territory.empty()) {
+        key += '_';
+        key.append(territory);
+    }
+    if (!modifier.empty()) {
+        key += '@';
+        key.append(modifier);
+    }
+    std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
+    return key;
 }
 
 }  // namespace
@@ -1170,28 +1182,24 @@ std::uint16_t LangIdFromLocaleName(std::string_view name) {
         return 0;
     }
 
-    const std::string lang = Lowered(language);
-    const std::string terr = territory.empty() ? std::string() : "_" + Lowered(territory);
-    const std::string mod = modifier.empty() ? std::string() : "@" + Lowered(modifier);
-
     // Most specific first; a modifier matters more than a territory because it names the
     // script (sr@latin, uz@cyrillic).
-    if (!mod.empty()) {
-        if (!terr.empty()) {
-            if (const auto found = LookUpLocale(lang + terr + mod)) {
+    if (!modifier.empty()) {
+        if (!territory.empty()) {
+            if (const auto found = LookUpLocale(LocaleKey(language, territory, modifier))) {
                 return found;
             }
         }
-        if (const auto found = LookUpLocale(lang + mod)) {
+        if (const auto found = LookUpLocale(LocaleKey(language, {}, modifier))) {
             return found;
         }
     }
-    if (!terr.empty()) {
-        if (const auto found = LookUpLocale(lang + terr)) {
+    if (!territory.empty()) {
+        if (const auto found = LookUpLocale(LocaleKey(language, territory, {}))) {
             return found;
         }
     }
-    return LookUpLocale(lang);
+    return LookUpLocale(LocaleKey(language, {}, {}));
 }
 
 }  // namespace kalvo
