@@ -1,5 +1,7 @@
 #include "platform/DateTimeFormat.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QDate>

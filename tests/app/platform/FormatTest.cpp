@@ -1,5 +1,7 @@
 #include "platform/Format.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QLocale>

@@ -2,6 +2,8 @@
 #include "platform/ScriptedSeams.h"
 #include "platform/SkinTextList.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>

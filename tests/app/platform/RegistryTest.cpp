@@ -1,5 +1,7 @@
 #include "platform/Registry.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -1,5 +1,7 @@
 #include "platform/ScriptedSeams.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <QDialog>
