@@ -328,12 +328,14 @@ TEST(ShippedLanguageFiles, EveryFileKeepsThePlaceholdersAndUsesOnlyKnownKeys)
             ASSERT_TRUE(ini.ValueExists(sectionName, key)) << entry.Key;
             const QString value = ini.ReadString(sectionName, key, QString());
             EXPECT_FALSE(value.trimmed().isEmpty()) << entry.Key;
-            EXPECT_EQ(Placeholders(value, IsTimePattern(key)), Placeholders(English(entry), IsTimePattern(key)))
+            EXPECT_EQ(Placeholders(value, IsTimePattern(key)).join(u' ').toStdString(),
+                      Placeholders(English(entry), IsTimePattern(key)).join(u' ').toStdString())
                 << entry.Key << ": " << value.toStdString();
         }
         for (const QString& line : ini.ReadSectionValues(QStringLiteral("StandardResStrings"))) {
             const QString key = line.left(line.indexOf(u'=')).toLower();
-            EXPECT_EQ(Placeholders(line.mid(line.indexOf(u'=') + 1), false), Placeholders(englishSkin.value(key), false))
+            EXPECT_EQ(Placeholders(line.mid(line.indexOf(u'=') + 1), false).join(u' ').toStdString(),
+                      Placeholders(englishSkin.value(key), false).join(u' ').toStdString())
                 << line.toStdString();
         }
         EXPECT_EQ(ini.ReadSectionValues(QStringLiteral("StandardResStrings")).size(), 134);
