@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <unicode/uloc.h>
 
 #include <memory>
 
@@ -137,6 +138,23 @@ TEST_F(LangTableTest, LocalizedNamesFollowTheUserInterfaceLanguage)
     EXPECT_EQ(GetLocalizedLangName(0x0409), QStringLiteral("Englisch "));
     EXPECT_EQ(GetEngLangName(0x000C), QStringLiteral("French"));
     EXPECT_EQ(GetNativeLangName(0x000C), QStringLiteral("français"));
+}
+
+TEST_F(LangTableTest, NamesDoNotDependOnTheProcessDefaultLocale)
+{
+    const QByteArray previous = uloc_getDefault();
+    UErrorCode status = U_ZERO_ERROR;
+    uloc_setDefault("de_DE", &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    // Corsican has no names of its own in the locale data; the English name
+    // stands in rather than whatever language the process happens to run in.
+    const QString corsican = GetNativeLangName(0x0483);
+    const QString french = GetLocalizedLangName(0x000C);
+    status = U_ZERO_ERROR;
+    uloc_setDefault(previous.constData(), &status);
+    EXPECT_EQ(corsican, GetEngLangName(0x0483));
+    EXPECT_EQ(corsican, QStringLiteral("Corsican"));
+    EXPECT_EQ(french, QStringLiteral("French"));
 }
 
 TEST_F(LangTableTest, SupportedLanguagesMatchExactlyOrByPrimaryLanguage)
