@@ -33,10 +33,26 @@ inline bool IsOrdinary(float f)
     std::uint32_t bits;
     std::memcpy(&bits, &f, sizeof bits);
     const std::uint32_t exponent = bits & 0x7F800000u;
-    return exponent != 0x7F800000u && (exponent != 0 || (bits & 0x007FFFFFu) == 0);
+    return (exponent != 0x7F800000u) & ((exponent != 0) | ((bits & 0x007FFFFFu) == 0));
 }
 
 inline bool ComponentTest(const Vec3& v) { return IsOrdinary(v.x) && IsOrdinary(v.y) && IsOrdinary(v.z); }
+
+// The component test of all twelve numbers of a candidate at once, without
+// branches: a NaN or infinity has an all-ones exponent, a subnormal a zero
+// exponent and a non-zero fraction.
+inline bool AllOrdinary(const unsigned char* bytes)
+{
+    std::uint32_t bits[12];
+    std::memcpy(bits, bytes, sizeof bits);
+    std::uint32_t bad = 0;
+    for (std::uint32_t b : bits) {
+        const std::uint32_t exponent = b & 0x7F800000u;
+        bad |= static_cast<std::uint32_t>(exponent == 0x7F800000u) |
+               static_cast<std::uint32_t>(exponent == 0 && (b & 0x007FFFFFu) != 0);
+    }
+    return bad == 0;
+}
 
 namespace detail {
 
@@ -49,9 +65,20 @@ inline constexpr double kTinyBound = 0x1p-126 - 0x1p-151;
 inline bool RoundToFloat(double value, float& out)
 {
     out = static_cast<float>(value);
-    if (std::isinf(out))
-        return false;
-    return value == 0.0 || std::fabs(value) >= kTinyBound;
+    return !std::isinf(out) & ((value == 0.0) | (std::fabs(value) >= kTinyBound));
+}
+
+// A float quotient of a positive divisor. The float division gives the
+// correctly rounded value; tininess needs the exact quotient only when it
+// rounded to FLT_MIN itself, and |c| / d >= bound is |c| >= bound * d, a
+// product that is exact in double (26 and 24 significant bits).
+inline bool Quotient(float c, float divisor, float& out)
+{
+    constexpr float kMin = std::numeric_limits<float>::min();
+    out = c / divisor;
+    const float a = std::fabs(out);
+    return ((a > kMin) & (a <= std::numeric_limits<float>::max())) | ((a == 0.0f) & (c == 0.0f)) |
+           ((a == kMin) & (std::fabs(static_cast<double>(c)) >= kTinyBound * static_cast<double>(divisor)));
 }
 
 // A float difference: tiny results are exact, so only zero is allowed below FLT_MIN.
@@ -64,47 +91,85 @@ inline bool Difference(float a, float b, float& out)
 }  // namespace detail
 
 // The normal test on a candidate whose four vectors passed ComponentTest.
+// Every condition is evaluated and combined without branches, so that the
+// scan can test several candidates side by side.
 inline bool NormalTest(const Vec3& n, const Vec3& v1, const Vec3& v2, const Vec3& v3, float epsilon)
 {
     using detail::Difference;
+    using detail::Quotient;
     using detail::RoundToFloat;
     // Edges, each difference rounded to float.
     Vec3 e1, e2;
-    if (!Difference(v2.x, v1.x, e1.x) || !Difference(v2.y, v1.y, e1.y) || !Difference(v2.z, v1.z, e1.z) ||
-        !Difference(v3.x, v1.x, e2.x) || !Difference(v3.y, v1.y, e2.y) || !Difference(v3.z, v1.z, e2.z))
-        return false;
+    bool ok = Difference(v2.x, v1.x, e1.x) & Difference(v2.y, v1.y, e1.y) & Difference(v2.z, v1.z, e1.z) &
+              Difference(v3.x, v1.x, e2.x) & Difference(v3.y, v1.y, e2.y) & Difference(v3.z, v1.z, e2.z);
     // Cross product in double (the products are exact there), each rounded once.
     Vec3 c;
-    if (!RoundToFloat(double(e1.y) * double(e2.z) - double(e2.y) * double(e1.z), c.x) ||
-        !RoundToFloat(double(e2.x) * double(e1.z) - double(e1.x) * double(e2.z), c.y) ||
-        !RoundToFloat(double(e1.x) * double(e2.y) - double(e2.x) * double(e1.y), c.z))
-        return false;
-    // Squared length summed in double in the order y, x, z, rounded once; then the root.
+    ok &= RoundToFloat(double(e1.y) * double(e2.z) - double(e2.y) * double(e1.z), c.x) &
+          RoundToFloat(double(e2.x) * double(e1.z) - double(e1.x) * double(e2.z), c.y) &
+          RoundToFloat(double(e1.x) * double(e2.y) - double(e2.x) * double(e1.y), c.z);
+    // Squared length summed in double in the order y, x, z, rounded once; then
+    // the root. A zero length (degenerate facet) makes 0/0, an invalid operation.
     float squared;
-    if (!RoundToFloat(double(c.y) * double(c.y) + double(c.x) * double(c.x) + double(c.z) * double(c.z), squared))
-        return false;
-    if (squared == 0.0f)  // degenerate facet: 0/0 is an invalid operation
-        return false;
+    ok &= RoundToFloat(double(c.y) * double(c.y) + double(c.x) * double(c.x) + double(c.z) * double(c.z), squared) &
+          (squared != 0.0f);
     const float length = std::sqrt(squared);  // a normal float's root is normal
-    // Unit normal: a float quotient is the double quotient rounded (no double
-    // rounding issue at 24 of 53 bits), and tininess of the two agrees.
-    const double dl = length;
     Vec3 u;
-    if (!RoundToFloat(double(c.x) / dl, u.x) || !RoundToFloat(double(c.y) / dl, u.y) ||
-        !RoundToFloat(double(c.z) / dl, u.z))
-        return false;
-    // A subnormal epsilon is an operand of every comparison.
-    if (!IsOrdinary(epsilon))
-        return false;
-    float d;
-    if (!Difference(n.x, u.x, d) || epsilon < std::fabs(d))
-        return false;
-    if (!Difference(n.y, u.y, d) || epsilon < std::fabs(d))
-        return false;
-    if (!Difference(n.z, u.z, d) || epsilon < std::fabs(d))
-        return false;
-    return true;
+    ok &= Quotient(c.x, length, u.x) & Quotient(c.y, length, u.y) & Quotient(c.z, length, u.z);
+    // A subnormal epsilon is an operand of every comparison; a pass needs
+    // !(epsilon < d) on every axis.
+    float dx, dy, dz;
+    ok &= IsOrdinary(epsilon) & Difference(n.x, u.x, dx) & Difference(n.y, u.y, dy) & Difference(n.z, u.z, dz);
+    ok &= !(epsilon < std::fabs(dx)) & !(epsilon < std::fabs(dy)) & !(epsilon < std::fabs(dz));
+    return ok;
 }
+
+// A cheap first look at a candidate that can only reject what the normal test
+// would reject too: the largest stored component m = max |N[i]| of a passing
+// candidate lies in [lo, hi] for these reasons (eps the epsilon, u the unit
+// normal the test computes, all bounds with rounding errors taken generously):
+//  - a pass needs d = fl|N[i] - u[i]| <= eps for each i; d is normal or zero,
+//    so the exact |N[i] - u[i]| <= eps * (1 + 2^-24);
+//  - u[i] = fl(C[i] / L) with L = fl(sqrt(fl(S))) and S the sum of the C[i]^2
+//    (double, then float): |u[i]| <= 1 + 2^-22 and sum u[i]^2 >= 1 - 2^-21, so
+//    max |u[i]| >= (1 - 2^-21) / sqrt(3);
+//  - hence m <= 1 + 2^-22 + eps (1 + 2^-24) and m >= 0.57735 - 2^-21 - eps (1 + 2^-24).
+// hi and lo below are wider still and rounded outwards to float. For a negative
+// or subnormal epsilon nothing passes at all. NaNs and infinities fail later
+// anyway, so how they fare here does not matter. Zeroed sectors and random
+// bytes fail here in almost every position, an intact record never does.
+class NormalPrefilter {
+public:
+    explicit NormalPrefilter(float epsilon)
+    {
+        if (epsilon < 0.0f || !IsOrdinary(epsilon)) {
+            m_lo = std::numeric_limits<float>::infinity();
+            m_hi = -std::numeric_limits<float>::infinity();
+            return;
+        }
+        const double e = static_cast<double>(epsilon) * (1.0 + 0x1p-20);
+        const double hi = 1.0 + 0x1p-20 + e;
+        const double lo = 0.5773 - 0x1p-20 - e;
+        m_hi = static_cast<float>(hi);
+        if (static_cast<double>(m_hi) < hi)
+            m_hi = std::nextafter(m_hi, std::numeric_limits<float>::infinity());
+        m_lo = lo <= 0.0 ? -1.0f : static_cast<float>(lo);
+        if (lo > 0.0 && static_cast<double>(m_lo) > lo)
+            m_lo = std::nextafter(m_lo, 0.0f);
+    }
+    // False when the candidate at bytes (its 48 bytes) cannot pass.
+    bool MayPass(const unsigned char* bytes) const
+    {
+        float n[3];
+        std::memcpy(n, bytes, sizeof n);
+        const float x = std::fabs(n[0]), y = std::fabs(n[1]), z = std::fabs(n[2]);
+        const float xy = x > y ? x : y;
+        const float m = xy > z ? xy : z;
+        return m >= m_lo && m <= m_hi;
+    }
+
+private:
+    float m_lo, m_hi;
+};
 
 inline bool FacetPasses(const Vec3& n, const Vec3& v1, const Vec3& v2, const Vec3& v3, float epsilon)
 {

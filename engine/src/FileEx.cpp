@@ -129,6 +129,19 @@ std::uint32_t CFileEx::ReadAt(std::uint32_t count, unsigned char* destination)
         api.lseek(m_hFile, static_cast<off_t>(m_nPosition), SEEK_SET) < 0)
         return 0;
 
+    // Sound media deliver the whole request in one call; the sector split below
+    // then reads the same bytes with a hundred calls more. Anything short of the
+    // whole request (an error, the end of the file) is read again the split way,
+    // so every byte the caller gets is what the split reads give.
+    ssize_t whole;
+    do {
+        whole = api.read(m_hFile, destination, count);
+    } while (whole < 0 && errno == EINTR);
+    if (whole == static_cast<ssize_t>(count))
+        return count;
+    if (api.lseek(m_hFile, static_cast<off_t>(m_nPosition), SEEK_SET) < 0)
+        return 0;
+
     const std::uint32_t sector = m_nSectorSize;
     const std::uint32_t misalign = static_cast<std::uint32_t>(m_nPosition % sector);
     const std::uint32_t head = misalign != 0 ? std::min(sector - misalign, count) : 0;

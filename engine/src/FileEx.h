@@ -4,6 +4,7 @@
 
 #include "framework/File.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kalvo {
@@ -43,6 +44,50 @@ public:
     const ReadWindow& WindowA() const { return *m_pWindowA; }
     const ReadWindow& WindowB() const { return *m_pWindowB; }
     std::uint32_t SectorSize() const { return m_nSectorSize; }
+
+    // The scan's fast path reads straight from the windows, but only where Read
+    // would be served by one window without a refill, so that the windows, and
+    // every byte seen, evolve exactly as through Read.
+    //
+    // Candidates q' in [q, runEnd) whose 48 bytes (four 12-byte reads) one window
+    // serves; at points at q's bytes. False when q needs Read.
+    bool CandidateRun(std::uint64_t q, const unsigned char*& at, std::uint64_t& runEnd) const
+    {
+        constexpr std::uint32_t kBytes = 48, kLastRead = 36;
+        const ReadWindow& a = *m_pWindowA;
+        const ReadWindow& b = *m_pWindowB;
+        if (a.Holds(q)) {
+            const std::uint64_t end = a.offset + a.valid;
+            if (q + kBytes > end)
+                return false;
+            at = a.base + (q - a.offset);
+            runEnd = end - kBytes + 1;
+            return true;
+        }
+        if (!b.Holds(q))
+            return false;
+        const std::uint64_t end = b.offset + b.valid;
+        if (q + kBytes > end)
+            return false;
+        runEnd = end - kBytes + 1;
+        if (a.Usable() && q < a.offset + a.valid) {
+            // A lies ahead: a read that starts in A would be served by A.
+            if (q + kLastRead >= a.offset)
+                return false;
+            runEnd = std::min<std::uint64_t>(runEnd, a.offset - kLastRead);
+        }
+        at = b.base + (q - b.offset);
+        return true;
+    }
+
+    // The two attribute bytes at q when one Read of 2 would take them from one window.
+    const unsigned char* AttributeAt(std::uint64_t q) const
+    {
+        const ReadWindow& w = m_pWindowA->Holds(q) ? *m_pWindowA : *m_pWindowB;
+        if (!w.Holds(q) || q + 2 > w.offset + w.valid)
+            return nullptr;
+        return w.base + (q - w.offset);
+    }
 
     // Loads a window at the current position (the window is chosen as for any
     // refill) and returns it; its valid count is 0 when nothing could be read.

@@ -34,6 +34,68 @@ private:
     std::fenv_t m_saved;
 };
 
+// The percent after each candidate is trunc(position * 100 / total) in double,
+// monotone in the position; instead of a division per candidate the scan keeps
+// the first position at which the percent it last announced would change.
+class PercentSteps {
+public:
+    PercentSteps(std::uint64_t total, std::uint8_t lastAnnounced) : m_total(total)
+    {
+        next = total == 0 ? kNever : lastAnnounced > 100 ? 0 : After(lastAnnounced, 0);
+    }
+    // The percent at position p (which is at least next); moves next on.
+    std::uint8_t Reach(std::uint64_t p)
+    {
+        const std::uint8_t pct = At(p);
+        next = After(pct, p);
+        return pct;
+    }
+    std::uint64_t next;
+
+private:
+    static constexpr std::uint64_t kNever = ~std::uint64_t(0);
+    std::uint8_t At(std::uint64_t p) const
+    {
+        return static_cast<std::uint8_t>(
+            static_cast<unsigned>(static_cast<double>(p) * 100.0 / static_cast<double>(m_total)));
+    }
+    // The smallest position above from whose percent differs from pct.
+    std::uint64_t After(std::uint8_t pct, std::uint64_t from) const
+    {
+        std::uint64_t lo = from + 1, hi = m_total;
+        if (lo > hi || At(hi) == pct)
+            return kNever;
+        while (lo < hi) {
+            const std::uint64_t mid = lo + (hi - lo) / 2;
+            if (At(mid) != pct)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+        return lo;
+    }
+    std::uint64_t m_total;
+};
+
+constexpr std::uint32_t kBatch = 8;
+
+inline bool CandidatePasses(const unsigned char* bytes, float epsilon)
+{
+    if (!AllOrdinary(bytes))
+        return false;
+    Vec3 v[4];
+    std::memcpy(v, bytes, sizeof v);
+    return NormalTest(v[0], v[1], v[2], v[3], epsilon);
+}
+
+// The same without a branch, for candidates tested side by side.
+inline bool CandidatePassesAhead(const unsigned char* bytes, float epsilon)
+{
+    Vec3 v[4];
+    std::memcpy(v, bytes, sizeof v);
+    return AllOrdinary(bytes) & NormalTest(v[0], v[1], v[2], v[3], epsilon);
+}
+
 }  // namespace
 
 bool CSTLFile5::OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath)
@@ -122,40 +184,116 @@ std::uint32_t CSTLFile5::ScanFacets(CFileEx& source, CTargetWriter& target)
     FloatingPointGuard fpGuard;
     CCommunicator& comm = *m_pCommunicator;
     const float epsilon = m_options.m_fEpsilon;
+    const NormalPrefilter prefilter(epsilon);
+    const EngineCallback callback = comm.m_pfnCallback;
+    void* const context = comm.m_pContext;
 
     std::uint32_t count = 0;
     const std::uint64_t total = source.GetLength();
     source.Seek(0, CFile::begin);
+    PercentSteps percent(total, comm.m_nLastPercent);
+
+    // q is the candidate's position, where the literal scan's reader would stand.
+    std::uint64_t q = 0;
+    unsigned char record[kRecordSize];
     for (;;) {
-        if (comm.QueryAbort())
-            break;
-        const std::uint64_t p = source.GetPosition();
-        unsigned char record[kRecordSize];
-        if (source.Read(record, 12) < 12 || source.Read(record + 12, 12) < 12 ||
-            source.Read(record + 24, 12) < 12 || source.Read(record + 36, 12) < 12)
-            break;
-        Vec3 v[4];
-        std::memcpy(v, record, 48);
-        if (FacetPasses(v[0], v[1], v[2], v[3], epsilon)) {
-            ++count;
-            record[48] = record[49] = 0;
-            source.Read(record + 48, 2);
-            target.Write(record, kRecordSize);
-            if (count % 1000 == 0)
-                comm.SendText(EM_LOG, IDS_PROCESSED_FACETS, {count});
-        } else {
-            source.Seek(static_cast<std::int64_t>(p + 1), CFile::begin);
+        const unsigned char* at;
+        std::uint64_t runEnd;
+        if (!source.CandidateRun(q, at, runEnd)) {
+            // Near a window's edge or past both: the reads themselves, refills and all.
+            if (callback && callback(EM_QUERY_ABORT, 0, context) != 0)
+                break;
+            source.Seek(static_cast<std::int64_t>(q), CFile::begin);
+            if (source.Read(record, 12) < 12 || source.Read(record + 12, 12) < 12 ||
+                source.Read(record + 24, 12) < 12 || source.Read(record + 36, 12) < 12)
+                break;
+            if (!prefilter.MayPass(record) || !CandidatePasses(record, epsilon)) {
+                ++q;
+            } else {
+                bool windowsMoved;
+                q = KeepRecord(source, target, record, q, count, windowsMoved);
+            }
+            if (q >= percent.next)
+                comm.SendProgress(percent.Reach(q));
+            continue;
         }
-        if (total != 0)
-            comm.SendProgress(static_cast<std::uint8_t>(static_cast<unsigned>(
-                static_cast<double>(source.GetPosition()) * 100.0 / static_cast<double>(total))));
+        // A run of candidates served by one window: rejects only step by one byte.
+        // After a kept record the next candidates are likely records too, 50
+        // bytes apart: they are tested ahead in a batch whose tests do not
+        // depend on each other, and the results are used while they line up.
+        const unsigned char* const runBase = at - q;  // runBase + q' addresses q'
+        std::uint64_t batchAt = 0;
+        std::uint32_t batchBits = 0, batchLeft = 0;
+        bool aborted = false;
+        while (q < runEnd) {
+            if (callback && callback(EM_QUERY_ABORT, 0, context) != 0) {
+                aborted = true;
+                break;
+            }
+            bool pass;
+            if (batchLeft != 0 && q == batchAt) {
+                pass = batchBits & 1;
+                batchBits >>= 1;
+                --batchLeft;
+                batchAt += kRecordSize;
+            } else {
+                batchLeft = 0;
+                pass = prefilter.MayPass(runBase + q) && CandidatePasses(runBase + q, epsilon);
+            }
+            if (!pass) {
+                ++q;
+                if (q >= percent.next)
+                    comm.SendProgress(percent.Reach(q));
+                continue;
+            }
+            std::memcpy(record, runBase + q, 48);
+            bool windowsMoved = false;
+            q = KeepRecord(source, target, record, q, count, windowsMoved);
+            if (q >= percent.next)
+                comm.SendProgress(percent.Reach(q));
+            if (windowsMoved)
+                break;
+            if (batchLeft == 0) {
+                batchAt = q;
+                batchBits = 0;
+                for (; batchLeft < kBatch && q + kRecordSize * batchLeft < runEnd; ++batchLeft)
+                    batchBits |= static_cast<std::uint32_t>(CandidatePassesAhead(runBase + q + kRecordSize * batchLeft, epsilon))
+                                 << batchLeft;
+            }
+        }
+        if (aborted)
+            break;
     }
-    // Part of the scan: a write that fails here fails the scan, as one per record would.
+    source.Seek(static_cast<std::int64_t>(q), CFile::begin);
     target.Flush();
     if (count % 1000 != 0)
         comm.SendText(EM_LOG, IDS_PROCESSED_FACETS, {count});
     comm.SendText(EM_LOG, IDS_FINAL_PROCESSING);
     return count;
+}
+
+std::uint64_t CSTLFile5::KeepRecord(CFileEx& source, CTargetWriter& target, unsigned char* record,
+                                    std::uint64_t q, std::uint32_t& count, bool& windowsMoved)
+{
+    windowsMoved = false;
+    ++count;
+    const std::uint64_t attribute = q + 48;
+    std::uint64_t next;
+    if (const unsigned char* a = source.AttributeAt(attribute)) {
+        record[48] = a[0];
+        record[49] = a[1];
+        next = attribute + 2;
+    } else {
+        // Zero bytes stand in for any the source no longer has.
+        record[48] = record[49] = 0;
+        windowsMoved = true;
+        source.Seek(static_cast<std::int64_t>(attribute), CFile::begin);
+        next = attribute + source.Read(record + 48, 2);
+    }
+    target.Write(record, kRecordSize);
+    if (count % 1000 == 0)
+        m_pCommunicator->SendText(EM_LOG, IDS_PROCESSED_FACETS, {count});
+    return next;
 }
 
 }  // namespace kalvo

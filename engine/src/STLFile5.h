@@ -6,7 +6,8 @@
 #include "FileEx.h"
 
 #include <cstdint>
-#include <vector>
+#include <cstring>
+#include <memory>
 
 namespace kalvo {
 
@@ -16,32 +17,35 @@ public:
 };
 
 // Sequential writes to the fixed file through one buffer: one system call per
-// record would cost more than the whole scan of an intact file.
+// record would cost more than the whole scan of an intact file. The scan
+// flushes before it returns, so a failing write still fails the scan.
 class CTargetWriter {
 public:
-    static constexpr std::size_t kCapacity = 1 << 16;
-    explicit CTargetWriter(CFile& file) : m_file(file) { m_buffer.reserve(kCapacity); }
+    static constexpr std::size_t kCapacity = 1 << 18;
+    explicit CTargetWriter(CFile& file) : m_file(file), m_buffer(new unsigned char[kCapacity]) {}
     void Write(const void* data, std::size_t size)
     {
-        const auto* bytes = static_cast<const unsigned char*>(data);
-        if (m_buffer.size() + size > kCapacity)
+        if (m_used + size > kCapacity)
             Flush();
-        m_buffer.insert(m_buffer.end(), bytes, bytes + size);
+        if (size > kCapacity) {
+            m_file.Write(data, static_cast<unsigned>(size));
+            return;
+        }
+        std::memcpy(m_buffer.get() + m_used, data, size);
+        m_used += size;
     }
     void Flush()
     {
-        if (!m_buffer.empty()) {
-            // Emptied first: after a failure nothing is written twice.
-            std::vector<unsigned char> pending;
-            pending.swap(m_buffer);
-            m_buffer.reserve(kCapacity);
-            m_file.Write(pending.data(), static_cast<unsigned>(pending.size()));
-        }
+        const std::size_t pending = m_used;
+        m_used = 0;  // emptied first: after a failure nothing is written twice
+        if (pending != 0)
+            m_file.Write(m_buffer.get(), static_cast<unsigned>(pending));
     }
 
 private:
     CFile& m_file;
-    std::vector<unsigned char> m_buffer;
+    std::unique_ptr<unsigned char[]> m_buffer;
+    std::size_t m_used = 0;
 };
 
 class CSTLFile5 : public CFileType {
@@ -62,6 +66,10 @@ public:
     COptions m_options;
 
 private:
+    // Counts, completes with its attribute word and writes a record that passed
+    // at q; returns where the next candidate starts.
+    std::uint64_t KeepRecord(CFileEx& source, CTargetWriter& target, unsigned char* record, std::uint64_t q,
+                             std::uint32_t& count, bool& windowsMoved);
     bool OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath);
     void ReportError(const std::u16string& errorText, const std::u16string& showText) const;
 };

@@ -106,14 +106,27 @@ TEST_F(FileExTest, ReadAcrossBothWindowsTouchesNoFile)
     EXPECT_TRUE(FaultyOs::readSizes.empty());
 }
 
-TEST_F(FileExTest, RefillIsSplitOnSectorBoundaries)
+TEST_F(FileExTest, RefillIsOneReadWhenTheWholeWindowCanBeRead)
 {
     OpenWith(200000, 512);
     EXPECT_EQ(ReadAt(1000, 12), Slice(1000, 12));
-    std::vector<std::size_t> expected{24};
+    EXPECT_EQ(FaultyOs::readSizes, std::vector<std::size_t>{65536});
+    EXPECT_EQ(fp->WindowA().valid, 65536u);
+}
+
+TEST_F(FileExTest, RefillThatMeetsAnErrorIsSplitOnSectorBoundaries)
+{
+    OpenWith(200000, 512);
+    FaultyOs::badRanges = {{40000, 40001}};
+    EXPECT_EQ(ReadAt(1000, 12), Slice(1000, 12));
+    std::vector<std::size_t> expected{65536, 24};
     expected.insert(expected.end(), 127, 512);
     expected.push_back(488);
     EXPECT_EQ(FaultyOs::readSizes, expected);
+    // Only the sector that failed reads as zeros.
+    Bytes window = Slice(1000, 65536);
+    std::fill(window.begin() + (39936 - 1000), window.begin() + (40448 - 1000), 0);
+    EXPECT_EQ(ReadAt(1000, 65536), window);
 }
 
 TEST_F(FileExTest, LargeRequestsBypassTheWindows)

@@ -336,10 +336,10 @@ TEST_F(RepairJobTest, UnknownOrMissingLanguageGivesUSEnglish)
 // the limit and the ignored SIGXFSZ stay there.
 TEST_F(RepairJobTest, DiskFullDuringTheScanReportsFormatTenNamingTheTarget)
 {
-    const Mesh mesh = RandomMesh(4000, 12);  // 200 KB of records: more than the writer's buffer
+    const Mesh mesh = RandomMesh(12000, 12);  // 600 KB of records: more than the writer's buffer
     const Bytes source = mesh.File();
     WriteFile(src, source);
-    const rlim_t limit = 84 + 50 * 2000 + 17;
+    const rlim_t limit = 84 + 50 * 5000 + 17;
     int pipeFd[2];
     ASSERT_EQ(pipe(pipeFd), 0);
     const pid_t child = fork();
@@ -354,7 +354,8 @@ TEST_F(RepairJobTest, DiskFullDuringTheScanReportsFormatTenNamingTheTarget)
         std::u16string report = rec.Texts(EM_ERROR).size() == 1 ? rec.Texts(EM_ERROR)[0] : u"";
         const bool sameShown = rec.Texts(EM_SHOW_MESSAGE) == rec.Texts(EM_ERROR);
         const bool countZero = rec.Of(EM_FACET_COUNT).size() == 1 && rec.Of(EM_FACET_COUNT)[0].number == 0;
-        const bool lastIsHundred = rec.events.back() == Event{EM_PROGRESS, 100};
+        const bool lastIsHundred = !rec.Percents().empty() && rec.Percents().back() == 100 &&
+                                   rec.events.back().message != EM_ERROR;
         const std::string flags = std::string(result == 0 ? "r" : "-") + (sameShown ? "s" : "-") +
                                   (countZero ? "c" : "-") + (lastIsHundred ? "p" : "-") + "|";
         (void)!write(pipeFd[1], flags.data(), flags.size());
