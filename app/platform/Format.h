@@ -1,4 +1,4 @@
-// Delphi-style formatting: "%" [index ":"] ["-"] [width] ["." precision] type,
+// Checked printf-like formatting: "%" [index ":"] ["-"] [width] ["." precision] type,
 // with the types d u x e f g n s and "%%". Every placeholder is checked against
 // the argument it takes, because most patterns come from translators: a broken
 // pattern raises EFormatError instead of printing garbage or reading past the
