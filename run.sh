@@ -19,8 +19,13 @@ fi
 sample="$bin/samples/sample_damaged.stl"
 out="$build/sample_damaged_fixed.stl"
 echo
+echo "== The bundled damaged sample (a trefoil-knot tube of $(
+  "$bin/meshwright" info --json "$bin/samples/sample_original.stl" | sed -n 's/.*"stored_count":\([0-9]*\).*/\1/p'
+) facets before the damage) =="
 "$bin/meshwright" info "$sample"
 echo
+echo "== Repair =="
 "$bin/meshwright" repair --overwrite -o "$out" "$sample"
 echo
+echo "== The repaired file =="
 "$bin/meshwright" info "$out"

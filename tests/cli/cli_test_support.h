@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <poll.h>
@@ -192,8 +193,9 @@ struct RunResult {
 inline std::vector<std::string> Words(std::initializer_list<std::string> words) { return words; }
 
 // Runs the program with args in folder cwd; env entries NAME=VALUE replace or add.
+// inChild runs in the child just before the program starts (limits, signal dispositions).
 inline RunResult RunProgram(const std::vector<std::string>& args, const std::string& cwd = {},
-                     const std::vector<std::string>& env = {})
+                            const std::vector<std::string>& env = {}, const std::function<void()>& inChild = {})
 {
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0)
@@ -210,6 +212,8 @@ inline RunResult RunProgram(const std::vector<std::string>& args, const std::str
             _exit(126);
         for (const std::string& entry : env)
             putenv(const_cast<char*>(entry.c_str()));
+        if (inChild)
+            inChild();
         std::vector<char*> argv{const_cast<char*>(MESHWRIGHT_PROGRAM)};
         for (const std::string& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
