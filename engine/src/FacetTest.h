@@ -167,6 +167,12 @@ public:
         return m >= m_lo && m <= m_hi;
     }
 
+    // MayPass for the n <= 64 candidates at candidates + k, as bit k. Reads up
+    // to 24 bytes past the last candidate's start (its 48 bytes are there).
+    std::uint64_t Mask(const unsigned char* candidates, unsigned n) const;
+    // The same without vector instructions, to check them against.
+    std::uint64_t MaskPortable(const unsigned char* candidates, unsigned n) const;
+
 private:
     float m_lo, m_hi;
 };

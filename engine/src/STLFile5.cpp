@@ -79,6 +79,17 @@ private:
 
 constexpr std::uint32_t kBatch = 8;
 
+// The abort question for the candidates from..to-1, each a plain reject; the
+// first candidate the host stops at, or to. A function of its own keeps the
+// loop's few values in registers across the host's calls.
+__attribute__((noinline)) std::uint64_t AskAbortQuestions(EngineCallback callback, void* context,
+                                                          std::uint64_t from, std::uint64_t to)
+{
+    while (from < to && callback(EM_QUERY_ABORT, 0, context) == 0)
+        ++from;
+    return from;
+}
+
 inline bool CandidatePasses(const unsigned char* bytes, float epsilon)
 {
     if (!AllOrdinary(bytes))
@@ -224,21 +235,58 @@ std::uint32_t CSTLFile5::ScanFacets(CFileEx& source, CTargetWriter& target)
         const unsigned char* const runBase = at - q;  // runBase + q' addresses q'
         std::uint64_t batchAt = 0;
         std::uint32_t batchBits = 0, batchLeft = 0;
+        std::uint64_t maskAt = ~std::uint64_t(0), mask = 0;  // prefilter bits for [maskAt, maskAt + 64)
         bool aborted = false;
         while (q < runEnd) {
+            const bool batched = batchLeft != 0 && q == batchAt;
+            if (!batched) {
+                batchLeft = 0;
+                // Candidates the prefilter rejects and whose step announces no
+                // new percent need nothing but their abort question: find the
+                // first one that needs more, block by block.
+                const std::uint64_t quietLimit =
+                    percent.next == 0 ? q : std::min<std::uint64_t>(runEnd, percent.next - 1);
+                std::uint64_t scan = q, firstMaybe;
+                for (;;) {
+                    if (scan < maskAt || scan - maskAt >= 64) {
+                        maskAt = scan;
+                        mask = prefilter.Mask(runBase + scan,
+                                              static_cast<unsigned>(std::min<std::uint64_t>(64, runEnd - scan)));
+                    }
+                    const std::uint64_t bits = mask >> (scan - maskAt);
+                    if (bits != 0) {
+                        firstMaybe = scan + static_cast<unsigned>(__builtin_ctzll(bits));
+                        break;
+                    }
+                    scan = std::min(maskAt + 64, runEnd);
+                    if (scan >= quietLimit) {
+                        firstMaybe = scan;
+                        break;
+                    }
+                }
+                const std::uint64_t quietEnd = std::min(firstMaybe, quietLimit);
+                if (q < quietEnd) {
+                    const std::uint64_t i = callback ? AskAbortQuestions(callback, context, q, quietEnd) : quietEnd;
+                    q = i;
+                    if (i < quietEnd) {
+                        aborted = true;
+                        break;
+                    }
+                    continue;
+                }
+            }
             if (callback && callback(EM_QUERY_ABORT, 0, context) != 0) {
                 aborted = true;
                 break;
             }
             bool pass;
-            if (batchLeft != 0 && q == batchAt) {
+            if (batched) {
                 pass = batchBits & 1;
                 batchBits >>= 1;
                 --batchLeft;
                 batchAt += kRecordSize;
             } else {
-                batchLeft = 0;
-                pass = prefilter.MayPass(runBase + q) && CandidatePasses(runBase + q, epsilon);
+                pass = ((mask >> (q - maskAt)) & 1) && CandidatePasses(runBase + q, epsilon);
             }
             if (!pass) {
                 ++q;

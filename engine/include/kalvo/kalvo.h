@@ -63,6 +63,58 @@ typedef struct RepairJob {
  * Returns 1 when at least one facet was written to the target, else 0. */
 KALVO_API int32_t RunRepairJob(const void* block);
 
+/* ---- Second entry: versioned options, strict or salvage mode ------------------
+ * RunRepairJobEx takes a plain (not scrambled) KalvoJobEx whose Options point to
+ * a KalvoJobOptions with StructSize = sizeof(KalvoJobOptions) and Version =
+ * KALVO_JOB_OPTIONS_VERSION. A record of another size or version, an unknown
+ * mode or a null record is refused: result 0 and no message at all.
+ * KALVO_MODE_STRICT runs exactly the job of RunRepairJob. KALVO_MODE_SALVAGE
+ * keeps every record that survived intact, whatever its stored normal; same
+ * messages, same fixed-file layout. Result: 1 when at least one facet was
+ * written, else 0. */
+enum { KALVO_MODE_STRICT = 0, KALVO_MODE_SALVAGE = 1 };
+enum { KALVO_JOB_OPTIONS_VERSION = 1 };
+
+typedef struct KalvoJobOptions {
+    uint32_t StructSize;                 /* sizeof(KalvoJobOptions) */
+    uint32_t Version;                    /* KALVO_JOB_OPTIONS_VERSION */
+    uint32_t Mode;                       /* KALVO_MODE_STRICT or KALVO_MODE_SALVAGE */
+    uint16_t wLangID;                    /* LANGID of the user-interface language */
+    uint16_t Reserved;                   /* host writes 0; not read */
+    const kalvo_char16* lpszEpsilon;     /* precision as typed; strict mode only */
+} KalvoJobOptions;
+
+typedef struct KalvoJobEx {
+    const kalvo_char16* SourcePath;
+    const KalvoJobOptions* Options;
+    const kalvo_char16* TargetPath;
+    EngineCallback Callback;             /* may be null: the job is then silent */
+    void* Context;                       /* passed back as the callback's third argument */
+} KalvoJobEx;
+
+KALVO_API int32_t RunRepairJobEx(const KalvoJobEx* job);
+/* The layout is part of the boundary: pinned for both word sizes. */
+#ifdef __cplusplus
+#define KALVO_EX_ASSERT(c, m) static_assert(c, m)
+#else
+#define KALVO_EX_ASSERT(c, m) _Static_assert(c, m)
+#endif
+KALVO_EX_ASSERT(offsetof(KalvoJobOptions, StructSize) == 0, "KalvoJobOptions.StructSize");
+KALVO_EX_ASSERT(offsetof(KalvoJobOptions, Version) == 4, "KalvoJobOptions.Version");
+KALVO_EX_ASSERT(offsetof(KalvoJobOptions, Mode) == 8, "KalvoJobOptions.Mode");
+KALVO_EX_ASSERT(offsetof(KalvoJobOptions, wLangID) == 12, "KalvoJobOptions.wLangID");
+KALVO_EX_ASSERT(offsetof(KalvoJobOptions, Reserved) == 14, "KalvoJobOptions.Reserved");
+KALVO_EX_ASSERT(offsetof(KalvoJobOptions, lpszEpsilon) == 16, "KalvoJobOptions.lpszEpsilon");
+KALVO_EX_ASSERT(sizeof(KalvoJobOptions) == (sizeof(void*) == 8 ? 24 : 20), "KalvoJobOptions size");
+KALVO_EX_ASSERT(offsetof(KalvoJobEx, SourcePath) == 0, "KalvoJobEx.SourcePath");
+KALVO_EX_ASSERT(offsetof(KalvoJobEx, Options) == (sizeof(void*) == 8 ? 8 : 4), "KalvoJobEx.Options");
+KALVO_EX_ASSERT(offsetof(KalvoJobEx, TargetPath) == (sizeof(void*) == 8 ? 16 : 8), "KalvoJobEx.TargetPath");
+KALVO_EX_ASSERT(offsetof(KalvoJobEx, Callback) == (sizeof(void*) == 8 ? 24 : 12), "KalvoJobEx.Callback");
+KALVO_EX_ASSERT(offsetof(KalvoJobEx, Context) == (sizeof(void*) == 8 ? 32 : 16), "KalvoJobEx.Context");
+KALVO_EX_ASSERT(sizeof(KalvoJobEx) == (sizeof(void*) == 8 ? 40 : 20), "KalvoJobEx size");
+#undef KALVO_EX_ASSERT
+/* ---- End of the second entry ---------------------------------------------------- */
+
 #ifdef __cplusplus
 }
 #endif
