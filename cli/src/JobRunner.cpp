@@ -98,6 +98,9 @@ void InstallStopHandlers()
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A reader of our output that goes away must not kill a scan halfway, which
+    // would leave a target whose count field still holds 0.
+    signal(SIGPIPE, SIG_IGN);
 }
 
 JobOutcome RunRepair(const PlannedJob& job, const JobSettings& settings, JobObserver& observer)

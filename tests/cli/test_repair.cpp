@@ -250,7 +250,7 @@ TEST(Repair, WarnsWhenThePrecisionFallsBackToTheDefault)
 TEST(Repair, JsonGivesOneObjectPerFileAndNothingElse)
 {
     TempDir dir;
-    const std::string odd = "we\"ird\\ name\t\xc3\xa9.stl";
+    const std::string odd = "we\"ird\\ name\t\x01\xc3\xa9.stl";
     WriteFile(dir / odd, Header("h", 999) + Join(kRecords) + Garbage(100, 4));
     WriteFile(dir / "short.stl", "0123456789");
     const RunResult r = RunProgram({"repair", "--json", "--precision", "junk", odd, "short.stl"}, dir.Path().string());
@@ -260,7 +260,7 @@ TEST(Repair, JsonGivesOneObjectPerFileAndNothingElse)
 
     const Json& first = objects[0];
     EXPECT_EQ(first["source"].String(), odd);
-    EXPECT_EQ(first["target"].String(), "we\"ird\\ name\t\xc3\xa9_fixed.stl");
+    EXPECT_EQ(first["target"].String(), "we\"ird\\ name\t\x01\xc3\xa9_fixed.stl");
     EXPECT_EQ(first["facets_written"].Number(), 120);
     EXPECT_EQ(first["stored_count"].Number(), 999);
     EXPECT_EQ(first["source_bytes"].Number(), 84 + 50 * 120 + 100);
@@ -280,7 +280,9 @@ TEST(Repair, JsonGivesOneObjectPerFileAndNothingElse)
     EXPECT_EQ(second["source_bytes"].Number(), 10);
     EXPECT_EQ(second["result"].String(), "no_facets");
     EXPECT_EQ(second["log"].Strings(), std::vector<std::string>{"Final data processing."});
-    EXPECT_EQ(ReadFile(dir / "we\"ird\\ name\t\xc3\xa9_fixed.stl"), Header("h", 120) + Join(kRecords));
+    EXPECT_EQ(ReadFile(dir / "we\"ird\\ name\t\x01\xc3\xa9_fixed.stl"), Header("h", 120) + Join(kRecords));
+    EXPECT_NE(r.out.find("\\u0001"), std::string::npos) << "control characters are escaped";
+    EXPECT_NE(r.out.find("\xc3\xa9"), std::string::npos) << "the rest of UTF-8 stays as it is";
 }
 
 TEST(Repair, ShowsTheEngineTextsInTheUsersLanguage)
