@@ -180,42 +180,51 @@ TEST(Repair, RefusalsChangeNothing)
     }
 }
 
-TEST(Repair, RefusesAnUnreadableSource)
+TEST(Repair, RefusesWhatPermissionsForbid)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "the superuser reads every file";
-    TempDir dir;
-    WriteFile(dir / "part.stl", Stl(kRecords));
-    fs::permissions(dir / "part.stl", fs::perms::none);
-    const auto before = Snapshot(dir.Path());
-    const RunResult r = RunProgram({"repair", "part.stl"}, dir.Path().string());
-    EXPECT_EQ(r.status, 2) << r;
-    EXPECT_NE(r.err.find("cannot read source 'part.stl': Permission denied"), std::string::npos) << r;
-    EXPECT_EQ(Snapshot(dir.Path()), before);
-}
-
-TEST(Repair, AnEngineErrorIsShownOnceAndFailsTheFile)
-{
-    TempDir dir;
-    WriteFile(dir / "part.stl", Stl(kRecords));
-    // A file-size limit makes the target's writes fail as a full disk would.
-    const RunResult r = RunProgram({"repair", "--json", "part.stl"}, dir.Path().string(), {}, [] {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{2000, 2000};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    });
-    EXPECT_EQ(r.status, 1) << r;
-    const Json object = JsonLines(r.out).at(0);
-    EXPECT_EQ(object["result"].String(), "failed");
-    ASSERT_EQ(object["errors"].Items().size(), 1u);
-    EXPECT_NE(object["errors"].Items()[0].String().find("Disk full while accessing"), std::string::npos) << r;
-    EXPECT_EQ(object["messages"].Strings(), object["errors"].Strings());
-    const std::string error = object["errors"].Items()[0].String();
-    std::size_t shown = 0;
-    for (std::size_t at = r.err.find(error); at != std::string::npos; at = r.err.find(error, at + 1))
-        ++shown;
-    EXPECT_EQ(shown, 1u) << "the message-box copy of the error is not repeated\n" << r;
-    EXPECT_NE(r.err.find("'part_fixed.stl' may be incomplete"), std::string::npos) << r;
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        const char* message;
+        std::function<void(const TempDir&)> prepare;
+    };
+    const Case cases[] = {
+        {"unreadable source", {"part.stl"}, "cannot read source 'part.stl': Permission denied",
+         [](const TempDir& d) { fs::permissions(d / "part.stl", fs::perms::none); }},
+        {"target folder without write permission", {"-o", "ro/x.stl", "part.stl"},
+         "cannot write in target folder 'ro': Permission denied",
+         [](const TempDir& d) {
+             fs::create_directory(d / "ro");
+             fs::permissions(d / "ro", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                           fs::perms::others_exec);
+         }},
+        {"read-only target with --overwrite", {"--overwrite", "part.stl"},
+         "cannot replace target 'part_fixed.stl': Permission denied",
+         [](const TempDir& d) {
+             WriteFile(d / "part_fixed.stl", "old");
+             fs::permissions(d / "part_fixed.stl", fs::perms::owner_read | fs::perms::others_read);
+         }},
+    };
+    // The superuser may do all of this: run the program as an ordinary user then.
+    const bool asRoot = geteuid() == 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        WriteFile(dir / "part.stl", Stl(kRecords));
+        if (asRoot)
+            fs::permissions(dir.Path(), fs::perms::all);
+        c.prepare(dir);
+        const auto before = Snapshot(dir.Path());
+        std::vector<std::string> args{"repair"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const RunResult r = RunProgram(args, dir.Path().string(), {}, [asRoot] {
+            if (asRoot && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(125);
+        });
+        EXPECT_EQ(r.status, 2) << r;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r;
+        EXPECT_EQ(Snapshot(dir.Path()), before);
+    }
 }
 
 // ---- precision ----
