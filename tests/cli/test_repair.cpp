@@ -227,6 +227,30 @@ TEST(Repair, RefusesWhatPermissionsForbid)
     }
 }
 
+TEST(Repair, AnEngineErrorIsShownOnceAndFailsTheFile)
+{
+    TempDir dir;
+    WriteFile(dir / "part.stl", Stl(kRecords));
+    // A file-size limit makes the target's writes fail as a full disk would.
+    const RunResult r = RunProgram({"repair", "--json", "part.stl"}, dir.Path().string(), {}, [] {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{2000, 2000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    EXPECT_EQ(r.status, 1) << r;
+    const Json object = JsonLines(r.out).at(0);
+    EXPECT_EQ(object["result"].String(), "failed");
+    ASSERT_EQ(object["errors"].Items().size(), 1u);
+    EXPECT_NE(object["errors"].Items()[0].String().find("Disk full while accessing"), std::string::npos) << r;
+    EXPECT_EQ(object["messages"].Strings(), object["errors"].Strings());
+    const std::string error = object["errors"].Items()[0].String();
+    std::size_t shown = 0;
+    for (std::size_t at = r.err.find(error); at != std::string::npos; at = r.err.find(error, at + 1))
+        ++shown;
+    EXPECT_EQ(shown, 1u) << "the message-box copy of the error is not repeated\n" << r;
+    EXPECT_NE(r.err.find("'part_fixed.stl' may be incomplete"), std::string::npos) << r;
+}
+
 // ---- precision ----
 
 struct PrecisionCase {
