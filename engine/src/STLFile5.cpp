@@ -1,9 +1,13 @@
 #include "STLFile5.h"
 
 #include "EngineStrings.h"
+#include "FacetBatch.h"
 #include "FacetTest.h"
 
 #include <cfenv>
+#if defined(__SSE2__)
+#include <xmmintrin.h>
+#endif
 #include <cstring>
 #include <new>
 
@@ -22,15 +26,25 @@ std::u16string Description(const CException& e)
     return text;
 }
 
-// Restores the caller's floating-point environment when the scan ends.
+// The scan's arithmetic is IEEE with rounding to nearest, no traps and no
+// flushing of subnormals, whatever the host set; the host's environment comes
+// back when the scan ends.
 class FloatingPointGuard {
 public:
-    FloatingPointGuard() { std::feholdexcept(&m_saved); }  // all exceptions masked, flags clear
+    FloatingPointGuard()
+    {
+        std::feholdexcept(&m_saved);  // all exceptions masked, flags clear
+        std::fesetround(FE_TONEAREST);
+#if defined(__SSE2__)
+        _mm_setcsr(_mm_getcsr() & ~(kFlushToZero | kDenormalsAreZero));
+#endif
+    }
     ~FloatingPointGuard() { std::fesetenv(&m_saved); }
     FloatingPointGuard(const FloatingPointGuard&) = delete;
     FloatingPointGuard& operator=(const FloatingPointGuard&) = delete;
 
 private:
+    static constexpr unsigned kFlushToZero = 0x8000, kDenormalsAreZero = 0x0040;
     std::fenv_t m_saved;
 };
 
@@ -99,13 +113,6 @@ inline bool CandidatePasses(const unsigned char* bytes, float epsilon)
     return NormalTest(v[0], v[1], v[2], v[3], epsilon);
 }
 
-// The same without a branch, for candidates tested side by side.
-inline bool CandidatePassesAhead(const unsigned char* bytes, float epsilon)
-{
-    Vec3 v[4];
-    std::memcpy(v, bytes, sizeof v);
-    return AllOrdinary(bytes) & NormalTest(v[0], v[1], v[2], v[3], epsilon);
-}
 
 }  // namespace
 
@@ -304,9 +311,13 @@ std::uint32_t CSTLFile5::ScanFacets(CFileEx& source, CTargetWriter& target)
             if (batchLeft == 0) {
                 batchAt = q;
                 batchBits = 0;
-                for (; batchLeft < kBatch && q + kRecordSize * batchLeft < runEnd; ++batchLeft)
-                    batchBits |= static_cast<std::uint32_t>(CandidatePassesAhead(runBase + q + kRecordSize * batchLeft, epsilon))
-                                 << batchLeft;
+                while (batchLeft + 4 <= kBatch && q + kRecordSize * (batchLeft + 3) < runEnd) {
+                    const unsigned char* const four[4] = {
+                        runBase + q + kRecordSize * batchLeft, runBase + q + kRecordSize * (batchLeft + 1),
+                        runBase + q + kRecordSize * (batchLeft + 2), runBase + q + kRecordSize * (batchLeft + 3)};
+                    batchBits |= FacetPasses4(four, epsilon) << batchLeft;
+                    batchLeft += 4;
+                }
             }
         }
         if (aborted)

@@ -1,6 +1,7 @@
 // The engine's facet tests against the literal, flag-reading reference, and the
 // parsing of the precision text.
 #include "Communicator.h"
+#include "FacetBatch.h"
 #include "FacetTest.h"
 #include "reference_scan.h"
 
@@ -101,6 +102,37 @@ TEST(FacetRules, EngineAgreesWithTheLiteralTestOnARandomizedCorpus)
     }
     // A corpus where nothing passes would prove nothing.
     EXPECT_GT(passed, compared / 50);
+}
+
+TEST(FacetRules, FourAtOnceAgreesWithOneAtATime)
+{
+    FloatSource src(777);
+    std::vector<float> pool(12 * 4);
+    std::size_t passed = 0;
+    for (int round = 0; round < 150000; ++round) {
+        for (int k = 0; k < 4; ++k) {
+            float* v = &pool[12 * k];
+            for (int i = 0; i < 12; ++i) v[i] = src.Any();
+            if ((round + k) % 3 == 0) {
+                const float scale = std::ldexp(1.0f, static_cast<int>(src.Rng()() % 200) - 100);
+                const float base = src.Any();
+                for (int i = 3; i < 12; ++i) v[i] = base + (src.Unit() - 0.5f) * scale;
+            }
+            if ((round + k) % 2 == 0)
+                StoreNormal(v, src);
+        }
+        const unsigned char* bytes = reinterpret_cast<const unsigned char*>(pool.data());
+        const unsigned char* const four[4] = {bytes, bytes + 48, bytes + 96, bytes + 144};
+        for (float eps : Epsilons()) {
+            unsigned expected = 0;
+            for (int k = 0; k < 4; ++k) {
+                expected |= static_cast<unsigned>(LiteralFacetPasses(four[k], eps)) << k;
+            }
+            passed += static_cast<std::size_t>(__builtin_popcount(expected));
+            ASSERT_EQ(kalvo::FacetPasses4(four, eps), expected) << "round " << round << " eps " << eps;
+        }
+    }
+    EXPECT_GT(passed, 10000u);
 }
 
 TEST(FacetRules, EdgeCasesOfTheNormalTest)

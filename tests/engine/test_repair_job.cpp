@@ -6,7 +6,10 @@
 
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <cfenv>
 #include <csignal>
+#include <limits>
+#include <xmmintrin.h>
 
 using namespace enginetest;
 
@@ -310,6 +313,39 @@ TEST_F(RepairJobTest, PathsThatCannotBeOpenedEndTheJobAsAMissingSource)
         EXPECT_EQ(rec.Sequence(),
                   (std::vector<std::uint32_t>{EM_PROGRESS, EM_SOURCE_FILE, EM_FACET_COUNT, EM_PROGRESS}));
     }
+}
+
+// A host that rounds upwards and flushes subnormals (as code built with fast
+// math does) gets the same repair, and its environment back.
+TEST_F(RepairJobTest, HostFloatingPointModesDoNotChangeTheResult)
+{
+    Mesh mesh = RandomMesh(200, 21);
+    // Facets whose fate depends on subnormals and on rounding.
+    const float tiny = std::numeric_limits<float>::min();
+    mesh.facets.push_back(Facet{{0, 0, 1}, {tiny, 0, 0}, {std::nextafter(tiny, 1.0f), 0, 0}, {0, 1, 0}, 0});
+    mesh.facets.push_back(Facet{{0, 0, 1}, {0, 0, 0}, {1e-20f, 0, 0}, {0, 1e-20f, 0}, 0});
+    Facet nearMiss = mesh.facets[3];
+    nearMiss.n[0] = std::nextafter(nearMiss.n[0] + 1e-6f, 2.0f);
+    mesh.facets.push_back(nearMiss);
+    const Bytes source = mesh.File();
+    WriteFile(src, source);
+    const JobResult plain = Repair(src, dst);
+    const Bytes expected = ReadFile(dst);
+
+    const unsigned csr = _mm_getcsr();
+    std::fesetround(FE_UPWARD);
+    _mm_setcsr(_mm_getcsr() | 0x8040);
+    const unsigned hostCsr = _mm_getcsr();
+    const JobResult odd = Repair(src, dst);
+    const unsigned after = _mm_getcsr();
+    const int roundingAfter = std::fegetround();
+    _mm_setcsr(csr);
+    std::fesetround(FE_TONEAREST);
+
+    EXPECT_EQ(ReadFile(dst), expected);
+    EXPECT_EQ(odd.recorder.events, plain.recorder.events);
+    EXPECT_EQ(after & ~0x3Fu, hostCsr & ~0x3Fu);  // modes restored (status flags aside)
+    EXPECT_EQ(roundingAfter, FE_UPWARD);
 }
 
 TEST_F(RepairJobTest, ExistingTargetIsEmptiedFirst)
