@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 
@@ -99,6 +101,22 @@ TEST(MsgForm, ClickedLinkOpensThroughTheShellAndWindowStays)
     EXPECT_EQ(shell.Requests[0].Target, "https://example.org/help?x=1");
     EXPECT_EQ(shell.Requests[0].Parent, &form);
     EXPECT_TRUE(visibleAfterClick);
+}
+
+TEST(MsgForm, LinksShowBoldAndUnderlined)
+{
+    TMsgForm form(nullptr, nullptr, nullptr, nullptr, "Plain <a href=\"https://example.org/\">link</a>");
+    QTextDocument document;
+    document.setHtml(form.labMsg->text());
+    const QString text = document.toPlainText();
+    ASSERT_EQ(text, "Plain link");
+    QTextCursor cursor(&document);
+    cursor.setPosition(text.indexOf("link") + 1);
+    EXPECT_TRUE(cursor.charFormat().isAnchor());
+    EXPECT_EQ(cursor.charFormat().fontWeight(), QFont::Bold);
+    EXPECT_TRUE(cursor.charFormat().fontUnderline());
+    cursor.setPosition(2);
+    EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST(MsgForm, HelpKeyOpensTheHelpFile)
