@@ -65,7 +65,7 @@ inline constexpr double kTinyBound = 0x1p-126 - 0x1p-151;
 inline bool RoundToFloat(double value, float& out)
 {
     out = static_cast<float>(value);
-    return !std::isinf(out) & ((value == 0.0) | (std::fabs(value) >= kTinyBound));
+    return (!std::isinf(out)) & ((value == 0.0) | (std::fabs(value) >= kTinyBound));
 }
 
 // A float quotient of a positive divisor. The float division gives the

@@ -184,7 +184,7 @@ struct Recorder {
     static std::int32_t Callback(std::uint32_t message, std::uintptr_t param, void* context)
     {
         auto* self = static_cast<Recorder*>(context);
-        Event e{message};
+        Event e{message, 0, {}};
         switch (message) {
         case EM_QUERY_ABORT:
             ++self->abortQuestions;
