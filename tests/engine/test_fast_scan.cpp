@@ -178,8 +178,9 @@ TEST(FastScan, VectorPrefilterEqualsThePortableOneAndNeverRejectsAPass)
             ASSERT_EQ(vector, filter.MaskPortable(buffer.data(), n));
             for (unsigned k = 0; k < n; ++k) {
                 ASSERT_EQ((vector >> k) & 1, filter.MayPass(buffer.data() + k) ? 1u : 0u);
-                if (LiteralFacetPasses(buffer.data() + k, eps))
+                if (LiteralFacetPasses(buffer.data() + k, eps)) {
                     ASSERT_TRUE(filter.MayPass(buffer.data() + k)) << "a passing candidate was filtered out";
+                }
             }
         }
     }

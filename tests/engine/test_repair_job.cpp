@@ -236,8 +236,9 @@ TEST_F(RepairJobTest, AbortLeavesAWellFormedTargetOfTheRecordsFoundSoFar)
         EXPECT_EQ(ReadFile(dst), Expected(source, kept));
         EXPECT_EQ(r.result, c.kept ? 1 : 0);
         EXPECT_EQ(r.recorder.events, ReferenceRepair(source, U16(src), 1e-6f, c.stopAtQuestion).events);
-        if (c.kept == 0)
+        if (c.kept == 0) {
             EXPECT_EQ(r.recorder.Texts(EM_LOG), std::vector<std::u16string>{u"Final data processing."});
+        }
     }
 }
 
