@@ -92,17 +92,17 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             out += c;
             continue;
         }
-        const char16_t spec = format[i + 1];
-        if (spec == u'%') {
+        const char16_t conversion = format[i + 1];
+        if (conversion == u'%') {
             out += u'%';
             ++i;
             continue;
         }
-        if (spec != u'u' && spec != u'd' && spec != u's') {
+        if (conversion != u'u' && conversion != u'd' && conversion != u's') {
             out += c;
             continue;
         }
-        const bool wantsText = spec == u's';
+        const bool wantsText = conversion == u's';
         if (next == args.end() || std::holds_alternative<std::u16string_view>(*next) != wantsText) {
             out += c;
             continue;
@@ -111,7 +111,7 @@ std::u16string FormatText(std::u16string_view format, std::initializer_list<Form
             out += std::get<std::u16string_view>(*next);
         } else {
             const std::uint32_t value = std::get<std::uint32_t>(*next);
-            const std::string digits = spec == u'd' ? std::to_string(static_cast<std::int32_t>(value))
+            const std::string digits = conversion == u'd' ? std::to_string(static_cast<std::int32_t>(value))
                                                     : std::to_string(value);
             out.append(digits.begin(), digits.end());
         }
