@@ -301,9 +301,8 @@ std::uint32_t CSTLFile5::ScanFacets(CFileEx& source, CTargetWriter& target)
                     comm.SendProgress(percent.Reach(q));
                 continue;
             }
-            std::memcpy(record, runBase + q, 48);
             bool windowsMoved = false;
-            q = KeepRecord(source, target, record, q, count, windowsMoved);
+            q = KeepRecord(source, target, runBase + q, q, count, windowsMoved);
             if (q >= percent.next)
                 comm.SendProgress(percent.Reach(q));
             if (windowsMoved)
@@ -331,25 +330,30 @@ std::uint32_t CSTLFile5::ScanFacets(CFileEx& source, CTargetWriter& target)
     return count;
 }
 
-std::uint64_t CSTLFile5::KeepRecord(CFileEx& source, CTargetWriter& target, unsigned char* record,
+std::uint64_t CSTLFile5::KeepRecord(CFileEx& source, CTargetWriter& target, const unsigned char* bytes,
                                     std::uint64_t q, std::uint32_t& count, bool& windowsMoved)
 {
     windowsMoved = false;
     ++count;
+    // Straight into the writer's buffer: staging the record first would make
+    // the copy wait on the stores it has just made.
+    unsigned char* out = target.Reserve(kRecordSize);
+    std::memcpy(out, bytes, 48);  // before any read below can refill the window bytes lies in
     const std::uint64_t attribute = q + 48;
     std::uint64_t next;
     if (const unsigned char* a = source.AttributeAt(attribute)) {
-        record[48] = a[0];
-        record[49] = a[1];
+        out[48] = a[0];
+        out[49] = a[1];
         next = attribute + 2;
     } else {
         // Zero bytes stand in for any the source no longer has.
-        record[48] = record[49] = 0;
+        unsigned char word[2] = {0, 0};
         windowsMoved = true;
         source.Seek(static_cast<std::int64_t>(attribute), CFile::begin);
-        next = attribute + source.Read(record + 48, 2);
+        next = attribute + source.Read(word, 2);
+        out[48] = word[0];
+        out[49] = word[1];
     }
-    target.Write(record, kRecordSize);
     if (count % 1000 == 0)
         m_pCommunicator->SendText(EM_LOG, IDS_PROCESSED_FACETS, {count});
     return next;

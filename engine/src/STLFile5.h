@@ -34,6 +34,15 @@ public:
         std::memcpy(m_buffer.get() + m_used, data, size);
         m_used += size;
     }
+    // Room for the next size bytes (at most the capacity), to be filled at once.
+    unsigned char* Reserve(std::size_t size)
+    {
+        if (m_used + size > kCapacity)
+            Flush();
+        unsigned char* at = m_buffer.get() + m_used;
+        m_used += size;
+        return at;
+    }
     void Flush()
     {
         const std::size_t pending = m_used;
@@ -66,9 +75,9 @@ public:
     COptions m_options;
 
 private:
-    // Counts, completes with its attribute word and writes a record that passed
-    // at q; returns where the next candidate starts.
-    std::uint64_t KeepRecord(CFileEx& source, CTargetWriter& target, unsigned char* record, std::uint64_t q,
+    // Counts and writes the record that passed at q (its 48 bytes at bytes),
+    // completed with its attribute word; returns where the next candidate starts.
+    std::uint64_t KeepRecord(CFileEx& source, CTargetWriter& target, const unsigned char* bytes, std::uint64_t q,
                              std::uint32_t& count, bool& windowsMoved);
     bool OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath);
     void ReportError(const std::u16string& errorText, const std::u16string& showText) const;
