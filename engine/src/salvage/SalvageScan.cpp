@@ -39,12 +39,23 @@
 //
 // A record must have all 50 bytes; a cut-off last record is not written.
 //
-// Memory: the edge census is the only part that grows with the file: one
-// 32-bit slot per expected edge (4 per 50 bytes of source), at most 2^25
-// slots (128 MiB, about 25 million edges); once it is three quarters full,
-// further edges are not counted, and later records then rest on the grid and
-// soup rules. Everything else is fixed: a 1 MiB read window, a ring of 128
-// candidates, and at most 1024 undecided records per grid phase.
+// Overlaps: records of different grids that overlap cannot all be real. A
+// ghost grid a few bytes off the real one, where the mesh's bytes repeat (a
+// plane at zero height with zero attributes gives zero normals 4 bytes early,
+// and its vertices become a permuted copy of the real ones, edges and all), is
+// only ever as long as the stretch of real records it borrows its bytes from;
+// so in an overlap the longer run keeps the bytes.
+//
+// Passes: the first counts edges, the second decides (every offset), the
+// third reads the kept records again and writes them in the source's order.
+//
+// Memory: two parts grow with the file. The edge census holds one 32-bit slot
+// per expected edge (4 per 50 bytes of source), at most 2^25 slots (128 MiB,
+// about 25 million edges); once three quarters full it counts no new edges,
+// and later records then rest on the grid and soup rules. The list of kept
+// stretches holds 24 bytes per unbroken run of kept records: it grows with the
+// number of breaks the damage made, not with the number of records. The rest
+// is fixed: a 1 MiB read window and a ring of 128 candidates.
 #include "salvage/SalvageScan.h"
 
 #include "EngineStrings.h"
@@ -66,7 +77,6 @@ constexpr std::uint32_t kLongZero = 128;
 constexpr std::size_t kLookahead = kRecord + kLongZero;
 constexpr std::size_t kChunk = std::size_t(1) << 20;
 constexpr std::size_t kRingSize = 128;  // holds p - 50 .. p + 50
-constexpr std::size_t kMaxPending = 1024;
 constexpr double kUnitTolerance = 2e-3;
 constexpr double kDirectionCos = 0.999;
 constexpr float kMaxCoordinate = 1e8f;
@@ -408,6 +418,11 @@ void CSalvageScanner::Finalize(std::uint64_t p)
         phase.open = true;
         phase.anchored = p == kFirstRecord;
         phase.runStart = p;
+    }
+    if (p == kFirstRecord) {
+        // The header ends here, whatever its bytes looked like on this grid.
+        phase.anchored = true;
+        phase.pendingCount = 0;
     }
     ++phase.runLength;
     const bool atDataEnd = m_atEnd && p + kRecord == m_dataEnd;
