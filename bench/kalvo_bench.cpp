@@ -153,7 +153,7 @@ fs::path OutputDir()
     return fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : BenchDir();
 }
 
-void RunJob(benchmark::State& state, const fs::path& source)
+void RunJob(benchmark::State& state, const fs::path& source, EngineCallback callback = &Callback)
 {
     const std::u16string src = U16(source.string());
     const fs::path out = OutputDir() / "kalvo-bench_fixed.stl";
@@ -162,7 +162,7 @@ void RunJob(benchmark::State& state, const fs::path& source)
     TOptionsStruct options{};
     options.wLangID = 1033;
     options.lpszEpsilon = eps.c_str();
-    RepairJob job{src.c_str(), &options, 0, dst.c_str(), &Callback, nullptr};
+    RepairJob job{src.c_str(), &options, 0, dst.c_str(), callback, nullptr};
     unsigned char block[sizeof job];
     const std::uint64_t size = fs::file_size(source);
     for (auto _ : state) {
@@ -192,6 +192,28 @@ void ReadFile(benchmark::State& state, const fs::path& source)
 }
 
 void BM_PageCacheRead(benchmark::State& s) { ReadFile(s, GetInputs().intact); }
+
+// The floor a host's callback sets on damaged data, where every byte offset is
+// a candidate and costs one abort question: the same calls and nothing else,
+// one per byte of a 100 MB input.
+__attribute__((noinline)) std::uint64_t AskRepeatedly(EngineCallback cb, std::uint64_t n)
+{
+    std::uint64_t i = 0;
+    while (i < n && cb(EM_QUERY_ABORT, 0, nullptr) == 0)
+        ++i;
+    return i;
+}
+void BM_AbortQuestionsOnly(benchmark::State& state)
+{
+    EngineCallback volatile cb = &Callback;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AskRepeatedly(cb, kPlainSize));
+    state.counters["MB/s"] = benchmark::Counter(static_cast<double>(kPlainSize) * static_cast<double>(state.iterations()),
+                                                benchmark::Counter::kIsRate);
+}
+// Silent jobs (no callback): the scan's own rate.
+void BM_RepairZerosSilent(benchmark::State& s) { RunJob(s, GetInputs().zeros, nullptr); }
+void BM_RepairRandomSilent(benchmark::State& s) { RunJob(s, GetInputs().random, nullptr); }
 void BM_RepairIntact(benchmark::State& s) { RunJob(s, GetInputs().intact); }
 void BM_RepairZeros(benchmark::State& s) { RunJob(s, GetInputs().zeros); }
 void BM_RepairRandom(benchmark::State& s) { RunJob(s, GetInputs().random); }
@@ -202,6 +224,9 @@ BENCHMARK(BM_RepairIntact)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTim
 BENCHMARK(BM_RepairGarbageEvery1000)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 BENCHMARK(BM_RepairZeros)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 BENCHMARK(BM_RepairRandom)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+BENCHMARK(BM_AbortQuestionsOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+BENCHMARK(BM_RepairZerosSilent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
+BENCHMARK(BM_RepairRandomSilent)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1.0);
 
 }  // namespace
 
