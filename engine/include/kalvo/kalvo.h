@@ -15,8 +15,7 @@
 typedef char16_t kalvo_char16;
 extern "C" {
 #else
-#include <uchar.h>
-typedef char16_t kalvo_char16;
+typedef uint_least16_t kalvo_char16; /* what <uchar.h> calls char16_t */
 #endif
 
 #if defined(KALVO_BUILDING_LIBRARY)
