@@ -14,7 +14,7 @@ QPushButton:hover { border-color: #1c7cc4; background: #f3f8fd; }
 QPushButton:pressed { background: #dde9f5; }
 QPushButton:focus { border-color: #1c7cc4; }
 QPushButton:disabled { color: #9aa5b1; background: #f3f5f7; border-color: #dde2e8; }
-QLineEdit, QSpinBox, QComboBox {
+QLineEdit, QComboBox {
     background: #ffffff;
     border: 1px solid #c3ccd7;
     border-radius: 3px;
@@ -22,9 +22,8 @@ QLineEdit, QSpinBox, QComboBox {
     selection-background-color: #1c7cc4;
     color: #1f2a37;
 }
-QLineEdit:focus, QSpinBox:focus, QComboBox:focus { border-color: #1c7cc4; }
-QLineEdit:disabled, QSpinBox:disabled, QComboBox:disabled { background: #f3f5f7; color: #8a95a1; }
-QComboBox::drop-down { border: none; width: 20px; }
+QLineEdit:focus, QComboBox:focus { border-color: #1c7cc4; }
+QLineEdit:disabled, QComboBox:disabled { background: #f3f5f7; color: #8a95a1; }
 QComboBox QAbstractItemView { border: 1px solid #c3ccd7; selection-background-color: #1c7cc4; }
 QCheckBox { spacing: 8px; color: #1f2a37; }
 )QSS";

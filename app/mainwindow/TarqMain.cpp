@@ -195,12 +195,12 @@ void TTarqMainForm::CreateHeader()
 
     imgBanner = new QLabel(palHeader);
     imgBanner->setObjectName(QStringLiteral("imgBanner"));
-    imgBanner->setGeometry(0, 0, 260, HeaderHeight);
+    imgBanner->setGeometry(0, 0, 266, HeaderHeight);
     imgBanner->setPixmap(PaintBanner(imgBanner->size()));
 
     img64bit = new QLabel(palHeader);
     img64bit->setObjectName(QStringLiteral("img64bit"));
-    img64bit->setGeometry(imgBanner->width(), (HeaderHeight - 32) / 2 - 6, 96, 32);
+    img64bit->setGeometry(imgBanner->width() + 4, (HeaderHeight - 32) / 2, 96, 32);
     img64bit->setVisible(sizeof(void*) == 8);
 
     palRightHeader = NewPanel(palHeader, "palRightHeader", QColor(), true);
@@ -339,8 +339,8 @@ void TTarqMainForm::CreateBatchPage()
     BatchGauge->setObjectName(QStringLiteral("BatchGauge"));
     BatchGauge->setRange(0, 100);
     BatchGauge->setTextVisible(false);
-    BatchGauge->setGeometry(0, 8, 400, 14);
-    labBatchProgress = NewLabel(palBatchProgress, "labBatchProgress", QPoint(412, 8));
+    BatchGauge->setGeometry(0, 8, 330, 14);
+    labBatchProgress = NewLabel(palBatchProgress, "labBatchProgress", QPoint(342, 8));
     labBatchConsumedTimePrompt = NewLabel(palBatchProgress, "labBatchConsumedTimePrompt", QPoint(540, 8));
     labBatchConsumedTimePrompt->setProperty("prompt", true);
     labBatchConsumedTime = NewLabel(palBatchProgress, "labBatchConsumedTime", QPoint(640, 8));
