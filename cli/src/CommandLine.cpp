@@ -97,6 +97,8 @@ ParsedCommandLine ParseRepair(const std::vector<std::string>& args)
             options.quiet = true;
         } else if (IsFlag(argument, "--json")) {
             options.json = true;
+        } else if (IsFlag(argument, "--salvage")) {
+            options.salvage = true;
         } else {
             return UsageError("unknown option '" + argument + "'");
         }
@@ -215,6 +217,9 @@ const char* const kRepairHelp =
     "      --precision=TEXT largest difference allowed between a stored and a\n"
     "                       computed normal component (default 1e-6); a text that\n"
     "                       is not a usable number gives the default, with a warning\n"
+    "      --salvage        keep every facet record that survived intact, whatever\n"
+    "                       its stored normal (zero, reversed or imprecise, as many\n"
+    "                       exporters write them); the precision is then not used\n"
     "  -f, --overwrite      replace targets that already exist\n"
     "      --mkdir          create the target folder when it does not exist\n"
     "  -q, --quiet          show errors only\n"
@@ -228,7 +233,12 @@ const char* const kRepairHelp =
     "Ctrl-C stops the current scan; its target is then a well-formed STL file of\n"
     "the facets found so far, and the remaining sources are not started.\n"
     "\n"
-    "The JSON object of each file has the members source, target, facets_written,\n"
+    "A plain repair keeps a record only when its stored normal is the unit normal of\n"
+    "its vertices within the precision; 'meshwright info' tells when a file's normals\n"
+    "are not, and --salvage is the better choice.\n"
+    "\n"
+    "The JSON object of each file has the members source, target, mode (\"strict\" or\n"
+    "\"salvage\"), facets_written,\n"
     "stored_count (null when the source has no header), source_bytes, seconds,\n"
     "result (\"repaired\", \"no_facets\", \"failed\" or \"interrupted\"), errors, messages,\n"
     "log and warnings. Refusals and usage errors are reported on standard error.\n"
@@ -242,7 +252,8 @@ const char* const kRepairHelp =
     "Examples:\n"
     "  meshwright repair part.stl\n"
     "  meshwright repair --overwrite -o part_good.stl part.stl\n"
-    "  meshwright repair --out-dir /tmp/fixed --mkdir --json *.stl\n";
+    "  meshwright repair --out-dir /tmp/fixed --mkdir --json *.stl\n"
+    "  meshwright repair --salvage plate.stl\n";
 
 const char* const kInfoHelp =
     "Usage: meshwright info [OPTION]... FILE...\n"

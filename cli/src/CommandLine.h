@@ -24,6 +24,7 @@ struct RepairOptions {
     bool makeDirs = false;
     bool quiet = false;
     bool json = false;
+    bool salvage = false;  // keep every intact record, whatever its stored normal
 };
 
 struct InfoOptions {

@@ -35,10 +35,13 @@ int RunRepairCommand(const RepairOptions& options)
     ReportSettings settings;
     settings.quiet = options.quiet;
     settings.json = options.json;
+    settings.mode = options.salvage ? "salvage" : "strict";
     settings.terminal = ::isatty(STDERR_FILENO) != 0;
     Reporter reporter(settings, stdout, stderr);
 
-    if (!ParsePrecision(precisionText))
+    if (options.salvage && options.precision)
+        reporter.Warning("--precision has no effect with --salvage");
+    else if (!ParsePrecision(precisionText))
         reporter.Warning("precision " + Quoted(precisionText) +
                          " is not a usable number (zero, infinite or out of range in single precision, or no "
                          "number at all); the default 1e-6 will be used");
@@ -50,7 +53,7 @@ int RunRepairCommand(const RepairOptions& options)
     }
 
     InstallStopHandlers();
-    const JobSettings jobSettings{*precision16, LangIdFromEnvironment()};
+    const JobSettings jobSettings{*precision16, LangIdFromEnvironment(), options.salvage};
     bool someFailed = false;
     for (std::size_t i = 0; i < plan.jobs.size(); ++i) {
         const PlannedJob& job = plan.jobs[i];

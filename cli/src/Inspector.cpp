@@ -4,6 +4,7 @@
 #include "Json.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -106,6 +107,63 @@ std::string ReadAt(int fd, std::uint64_t offset, std::size_t size)
     return out;
 }
 
+constexpr std::uint64_t kCensusRecords = 20000;
+
+// Each record classified by its stored normal against the unit normal of its
+// vertices, computed in double: close enough to the engine's own test to tell
+// exact normals from imprecise, reversed and zero ones.
+NormalCensus CountNormals(int fd, std::uint64_t size)
+{
+    NormalCensus census;
+    if (size < kHeaderSize + 4 + kRecordSize)
+        return census;
+    const std::uint64_t records = std::min<std::uint64_t>(kCensusRecords, (size - kHeaderSize - 4) / kRecordSize);
+    const std::string bytes = ReadAt(fd, kHeaderSize + 4, static_cast<std::size_t>(records * kRecordSize));
+    for (std::uint64_t r = 0; r + 1 <= bytes.size() / kRecordSize; ++r) {
+        float f[12];
+        std::memcpy(f, bytes.data() + r * kRecordSize, sizeof f);
+        ++census.sampled;
+        bool finite = true;
+        for (float x : f)
+            finite = finite && std::isfinite(x);
+        const double e1[3] = {double(f[6]) - f[3], double(f[7]) - f[4], double(f[8]) - f[5]};
+        const double e2[3] = {double(f[9]) - f[3], double(f[10]) - f[4], double(f[11]) - f[5]};
+        const double c[3] = {e1[1] * e2[2] - e2[1] * e1[2], e2[0] * e1[2] - e1[0] * e2[2], e1[0] * e2[1] - e2[0] * e1[1]};
+        const double length = std::sqrt(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
+        if (!finite || !(length > 0) || !std::isfinite(length)) {
+            ++census.other;
+            continue;
+        }
+        if (f[0] == 0 && f[1] == 0 && f[2] == 0) {
+            ++census.zero;
+            continue;
+        }
+        double same = 0, opposite = 0, norm = 0;
+        for (int i = 0; i < 3; ++i) {
+            const double u = c[i] / length;
+            same = std::max(same, std::fabs(f[i] - u));
+            opposite = std::max(opposite, std::fabs(f[i] + u));
+            norm += double(f[i]) * f[i];
+        }
+        if (same <= 1e-6)
+            ++census.exact;
+        else if (opposite <= 1e-3)
+            ++census.reversed;
+        else if (std::fabs(norm - 1.0) <= 1e-2 && same <= 0.5)
+            ++census.imprecise;
+        else
+            ++census.other;
+    }
+    return census;
+}
+
+std::string Percent(std::uint64_t part, std::uint64_t whole)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f%%", whole ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0);
+    return text;
+}
+
 }  // namespace
 
 const char* FormatName(FileFormat format)
@@ -182,6 +240,8 @@ FileFacts InspectFile(const std::string& path)
     } else {
         facts.format = FileFormat::Binary;
     }
+    if (facts.format == FileFormat::Binary)
+        facts.normals = CountNormals(fd, facts.size);
     ::close(fd);
     return facts;
 }
@@ -269,7 +329,17 @@ std::string DescribeForPeople(const FileFacts& facts)
             row("stored count:", "none (the file ends before the count field)");
         }
     }
+    if (facts.format == FileFormat::Binary && facts.normals.sampled != 0) {
+        const NormalCensus& n = facts.normals;
+        row("normals:", "of the first " + Grouped(n.sampled) + " records: " + Grouped(n.exact) + " exact, " +
+                            Grouped(n.imprecise) + " imprecise, " + Grouped(n.reversed) + " reversed, " +
+                            Grouped(n.zero) + " zero, " + Grouped(n.other) + " not a facet's normal");
+    }
     row("note:", Note(facts));
+    if (facts.format == FileFormat::Binary && facts.normals.StrictLosesMuch())
+        row("", "only " + Percent(facts.normals.exact, facts.normals.Aligned()) +
+                    " of the facets sampled carry the exact unit normal of their vertices, and a "
+                    "plain repair keeps no other; 'meshwright repair --salvage' keeps every intact record");
     return out;
 }
 
@@ -296,6 +366,13 @@ std::string DescribeAsJson(const FileFacts& facts)
     }
     if (facts.format == FileFormat::TextStl)
         object.Add("text_facets", facts.textFacets).Add("text_name", facts.solidName).Add("text_complete", facts.textEnds);
+    if (facts.format == FileFormat::Binary) {
+        const NormalCensus& n = facts.normals;
+        JsonObject normals;
+        normals.Add("sampled", n.sampled).Add("exact", n.exact).Add("imprecise", n.imprecise)
+            .Add("reversed", n.reversed).Add("zero", n.zero).Add("other", n.other);
+        object.Add("normals", normals).Add("salvage_recommended", n.StrictLosesMuch());
+    }
     object.Add("note", Note(facts));
     return object.Text();
 }

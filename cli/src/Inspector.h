@@ -18,6 +18,21 @@ enum class FileFormat {
 
 const char* FormatName(FileFormat format);  // the JSON spelling
 
+// How the stored normals of the records on the 50-byte grid from offset 84
+// relate to the unit normals of their vertices (a sample from the file's start).
+struct NormalCensus {
+    std::uint64_t sampled = 0;
+    std::uint64_t exact = 0;      // within 1e-6 on every axis: what a strict repair keeps
+    std::uint64_t imprecise = 0;  // a unit normal pointing the right way, but not within 1e-6
+    std::uint64_t reversed = 0;   // the normal of the opposite winding
+    std::uint64_t zero = 0;       // (0, 0, 0)
+    std::uint64_t other = 0;      // no normal of these vertices: damage, or the grid is off
+
+    std::uint64_t Aligned() const { return sampled - other; }
+    // The records look like facets, but a strict repair would drop many of them.
+    bool StrictLosesMuch() const { return Aligned() * 2 > sampled && exact * 100 < Aligned() * 99; }
+};
+
 struct FileFacts {
     std::string path;
     std::string readError;  // empty when the file could be read
@@ -29,6 +44,7 @@ struct FileFacts {
     std::string solidName;                     // text STL: the name after "solid"
     std::uint64_t textFacets = 0;              // text STL: "facet normal" lines
     bool textEnds = false;                     // text STL: "endsolid" near the end
+    NormalCensus normals;                      // binary files
 
     bool SizeAgrees() const { return expectedSize && *expectedSize == size; }
 };

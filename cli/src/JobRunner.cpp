@@ -108,6 +108,21 @@ JobOutcome RunRepair(const PlannedJob& job, const JobSettings& settings, JobObse
     JobOutcome outcome;
     CallbackContext context{observer, outcome};
 
+    if (settings.salvage) {
+        // The second entry, with its versioned options; it is not scrambled.
+        KalvoJobOptions options{};
+        options.StructSize = sizeof options;
+        options.Version = KALVO_JOB_OPTIONS_VERSION;
+        options.Mode = KALVO_MODE_SALVAGE;
+        options.wLangID = settings.langId;
+        options.lpszEpsilon = settings.precision.c_str();
+        const KalvoJobEx request{job.source16.c_str(), &options, job.target16.c_str(), &EngineCallbackThunk, &context};
+        const auto started = std::chrono::steady_clock::now();
+        outcome.engineResult = RunRepairJobEx(&request);
+        outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        return outcome;
+    }
+
     TOptionsStruct options{};
     options.Reserved = 0;
     options.wLangID = settings.langId;

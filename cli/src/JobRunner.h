@@ -39,6 +39,7 @@ struct JobOutcome {
 struct JobSettings {
     std::u16string precision;
     std::uint16_t langId;
+    bool salvage = false;
 };
 
 JobOutcome RunRepair(const PlannedJob& job, const JobSettings& settings, JobObserver& observer);

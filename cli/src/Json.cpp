@@ -90,6 +90,13 @@ JsonObject& JsonObject::AddNull(std::string_view name)
     return *this;
 }
 
+JsonObject& JsonObject::Add(std::string_view name, const JsonObject& value)
+{
+    Name(name);
+    m_members += value.Text();
+    return *this;
+}
+
 JsonObject& JsonObject::Add(std::string_view name, const std::vector<std::string>& values)
 {
     Name(name);

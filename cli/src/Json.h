@@ -23,6 +23,7 @@ public:
     JsonObject& Add(std::string_view name, bool value);
     JsonObject& AddNumber(std::string_view name, double value, int decimals);
     JsonObject& AddNull(std::string_view name);
+    JsonObject& Add(std::string_view name, const JsonObject& value);
     JsonObject& Add(std::string_view name, const std::vector<std::string>& values);
     std::string Text() const { return "{" + m_members + "}"; }
 

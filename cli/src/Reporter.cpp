@@ -251,6 +251,7 @@ void Reporter::EndJob(const PlannedJob& job, const JobOutcome& outcome, const st
         JsonObject object;
         object.Add("source", job.source)
             .Add("target", job.target)
+            .Add("mode", m_settings.mode)
             .Add("facets_written", std::uint64_t{outcome.facetsWritten})
             .Add("stored_count", job.storedCount ? std::optional<std::uint64_t>(*job.storedCount) : std::nullopt)
             .Add("source_bytes", job.sourceBytes)

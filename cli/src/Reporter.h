@@ -20,6 +20,7 @@ struct ReportSettings {
     bool quiet = false;
     bool json = false;
     bool terminal = false;  // standard error is a terminal: draw a bar
+    const char* mode = "strict";  // "strict" or "salvage", for the JSON objects
 };
 
 class Reporter : public JobObserver {

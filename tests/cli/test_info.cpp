@@ -106,6 +106,7 @@ TEST(Info, ShowsHeaderCountAndTheSizeRule)
               "  stored count:  32 facets\n"
               "  size check:    does not agree: 1,684 bytes expected, 100 bytes missing\n"
               "  room for:      30 facet records\n"
+              "  normals:       of the first 30 records: 30 exact, 0 imprecise, 0 reversed, 0 zero, 0 not a facet's normal\n"
               "  note:          the size does not agree with the stored count: the file is damaged or has extra "
               "data; 'meshwright repair' recovers the intact facets\n");
 }
@@ -137,3 +138,50 @@ TEST(Info, UnreadableFilesGiveStatusOneAndTheOthersAreStillShown)
 }
 
 }  // namespace
+
+// Records whose stored normals are what many exporters write: zero, reversed,
+// a little off. The census tells them apart and recommends a salvage.
+TEST(Info, CountsStoredNormalsAndRecommendsSalvage)
+{
+    const auto styled = [](int style) {
+        std::vector<Bytes> records;
+        for (const Bytes& exact : RandomRecords(40, 17)) {
+            Bytes r = exact;
+            float n[3];
+            std::memcpy(n, r.data(), 12);
+            if (style == 1)
+                n[0] = n[1] = n[2] = 0.0f;
+            if (style == 2)
+                for (float& x : n) x = -x;
+            if (style == 3) {
+                n[0] += 1e-4f;
+            }
+            std::memcpy(r.data(), n, 12);
+            records.push_back(r);
+        }
+        return records;
+    };
+    struct Case {
+        int style;
+        const char* counts;
+        bool recommended;
+    } cases[] = {
+        {0, "40 exact, 0 imprecise, 0 reversed, 0 zero", false},
+        {1, "0 exact, 0 imprecise, 0 reversed, 40 zero", true},
+        {2, "0 exact, 0 imprecise, 40 reversed, 0 zero", true},
+        {3, "0 exact, 40 imprecise, 0 reversed, 0 zero", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        TempDir dir;
+        WriteFile(dir / "plate.stl", Stl(styled(c.style)));
+        const RunResult text = RunProgram({"info", "plate.stl"}, dir.Path().string());
+        ASSERT_EQ(text.status, 0) << text;
+        EXPECT_NE(text.out.find(c.counts), std::string::npos) << text;
+        EXPECT_EQ(text.out.find("--salvage") != std::string::npos, c.recommended) << text;
+        const RunResult json = RunProgram({"info", "--json", "plate.stl"}, dir.Path().string());
+        const Json facts = JsonLines(json.out).at(0);
+        EXPECT_EQ(facts["salvage_recommended"].Bool(), c.recommended);
+        EXPECT_EQ(facts["normals"]["sampled"].Number(), 40);
+    }
+}

@@ -494,3 +494,29 @@ TEST(Repair, DrawsABarOnATerminal)
 }
 
 }  // namespace
+
+// A file whose exporter wrote zero normals: a plain repair keeps nothing, a
+// salvage keeps every record, byte for byte.
+TEST(Repair, SalvageKeepsRecordsWhateverTheirStoredNormal)
+{
+    std::vector<Bytes> records;
+    for (Bytes r : RandomRecords(300, 23)) {
+        std::memset(r.data(), 0, 12);
+        records.push_back(r);
+    }
+    TempDir dir;
+    const Bytes source = Stl(records);
+    WriteFile(dir / "plate.stl", source);
+    const RunResult strict = RunProgram({"repair", "--json", "-o", "strict.stl", "plate.stl"}, dir.Path().string());
+    EXPECT_EQ(strict.status, 1) << strict;
+    EXPECT_EQ(JsonLines(strict.out).at(0)["mode"].String(), "strict");
+    EXPECT_EQ(JsonLines(strict.out).at(0)["facets_written"].Number(), 0);
+
+    const RunResult salvage =
+        RunProgram({"repair", "--salvage", "--json", "-o", "salvaged.stl", "plate.stl"}, dir.Path().string());
+    EXPECT_EQ(salvage.status, 0) << salvage;
+    const Json object = JsonLines(salvage.out).at(0);
+    EXPECT_EQ(object["mode"].String(), "salvage");
+    EXPECT_EQ(object["facets_written"].Number(), 300);
+    EXPECT_EQ(ReadFile(dir / "salvaged.stl"), source);
+}
