@@ -14,7 +14,7 @@ QPushButton:hover { border-color: #1c7cc4; background: #f3f8fd; }
 QPushButton:pressed { background: #dde9f5; }
 QPushButton:focus { border-color: #1c7cc4; }
 QPushButton:disabled { color: #9aa5b1; background: #f3f5f7; border-color: #dde2e8; }
-QLineEdit, QComboBox {
+QLineEdit {
     background: #ffffff;
     border: 1px solid #c3ccd7;
     border-radius: 3px;
@@ -22,9 +22,8 @@ QLineEdit, QComboBox {
     selection-background-color: #1c7cc4;
     color: #1f2a37;
 }
-QLineEdit:focus, QComboBox:focus { border-color: #1c7cc4; }
-QLineEdit:disabled, QComboBox:disabled { background: #f3f5f7; color: #8a95a1; }
-QComboBox QAbstractItemView { border: 1px solid #c3ccd7; selection-background-color: #1c7cc4; }
+QLineEdit:focus { border-color: #1c7cc4; }
+QLineEdit:disabled { background: #f3f5f7; color: #8a95a1; }
 QCheckBox { spacing: 8px; color: #1f2a37; }
 )QSS";
 
@@ -60,7 +59,7 @@ QPushButton[subTabButton="true"] {
     border-radius: 0px;
     color: #33414f;
     font-size: 12px;
-    padding-left: 16px;
+    padding-left: 14px;
     text-align: left;
 }
 QPushButton[subTabButton="true"]:hover { background: #e6edf5; }
@@ -68,7 +67,6 @@ QPushButton[subTabButton="true"]:checked {
     background: #ffffff;
     border-left: 3px solid #1c7cc4;
     color: #0b3a5c;
-    font-weight: bold;
 }
 QPushButton[footerButton="true"] {
     background: transparent;

@@ -54,6 +54,26 @@ int TextWidth(const QWidget* widget, const QString& text)
     return widget->fontMetrics().horizontalAdvance(shown);
 }
 
+// Widens a right-aligned button to its caption; its right edge stays.
+void FitButtonLeftwards(QPushButton* button, int minWidth)
+{
+    const int right = button->x() + button->width();
+    const int width = std::max(minWidth, TextWidth(button, button->text()) + 28);
+    button->setGeometry(right - width, button->y(), width, button->height());
+}
+
+// Gauge and percent at the left, the consumed time at the right; the gauge
+// takes what the texts leave, so that a full "100%" text never runs into the time.
+void LayoutProgressRow(QWidget* panel, QProgressBar* gauge, QLabel* percent, QLabel* prompt, QLabel* time)
+{
+    time->move(panel->width() - time->width(), time->y());
+    prompt->move(time->x() - prompt->width(), prompt->y());
+    const int fullPercent = percent->fontMetrics().horizontalAdvance(Format(SGaugePercentCompleted, 100u));
+    const int gaugeWidth = std::clamp(prompt->x() - 24 - fullPercent - 12, 80, 470);
+    gauge->setGeometry(0, gauge->y(), gaugeWidth, gauge->height());
+    percent->move(gaugeWidth + 12, percent->y());
+}
+
 } // namespace
 
 void TTarqMainForm::paintEvent(QPaintEvent*)
@@ -133,17 +153,38 @@ void TTarqMainForm::ApplyLangStrings()
     SetLabel(labConsumedTimePrompt, SConsumedTimePromptLabel);
     SetLabel(labConsumedTime,
              FormatElapsedTime(SConsumedTimeLabel, FInRepair ? DateTimeNow() - FStartTime : 0.0));
-    labConsumedTime->move(palProgress->width() - labConsumedTime->width(), labConsumedTime->y());
-    labConsumedTimePrompt->move(labConsumedTime->x() - labConsumedTimePrompt->width(), labConsumedTimePrompt->y());
+    LayoutProgressRow(palProgress, Gauge, labProgress, labConsumedTimePrompt, labConsumedTime);
     SetLabel(labRepairLogPrompt, SRepairLogPrompt);
     btnSaveLog->setText(SSaveLogCaption);
+    FitButtonLeftwards(btnSaveLog, 130);
     btnHelp->setText(SHelpCaption);
     btnFacebook->setText(SFacebookCaption);
     btnFeedback->setText(SFeedbackCaption);
     LayoutFooter();
 
-    // 7. Batch page.
+    // 7. Batch page. The button column is as wide as its longest caption; the
+    // list takes the rest.
     btnRepairFiles->setText(FInBatchRepair ? SStopRepairCaption : SStartRepairCaption);
+    btnAddFiles->setText(SAddFilesCaption);
+    btnSearchFiles->setText(SSearchFilesCaption);
+    btnRemoveFiles->setText(SRemoveFilesCaption);
+    btnRemoveAll->setText(SRemoveAllCaption);
+    {
+        constexpr int formWidth = 955, margin = 20, gap = 12;
+        int column = 110;
+        for (QPushButton* button : {btnRepairFiles, btnAddFiles, btnSearchFiles, btnRemoveFiles, btnRemoveAll}) {
+            QFont font = button->font();
+            if (button == btnRepairFiles)
+                font.setBold(true);
+            column = std::max(column, QFontMetrics(font).horizontalAdvance(QString(button->text()).remove(u'&')) + 32);
+        }
+        column = std::min(column, 240);
+        const int listWidth = formWidth - 2 * margin - gap - column;
+        palSrcFileList->resize(listWidth, palSrcFileList->height());
+        FileList->resize(listWidth, FileList->height());
+        for (QPushButton* button : {btnRepairFiles, btnAddFiles, btnSearchFiles, btnRemoveFiles, btnRemoveAll})
+            button->setGeometry(margin + listWidth + gap, button->y(), column, button->height());
+    }
     palBatchProgress->setGeometry(palSrcFileList->x(), palBatchProgress->y(), palSrcFileList->width(),
                                   palBatchProgress->height());
     SetLabel(labBatchProgress,
@@ -151,16 +192,12 @@ void TTarqMainForm::ApplyLangStrings()
     SetLabel(labBatchConsumedTimePrompt, SConsumedTimePromptLabel);
     SetLabel(labBatchConsumedTime,
              FormatElapsedTime(SConsumedTimeLabel, FInBatchRepair ? DateTimeNow() - FBatchStartTime : 0.0));
-    labBatchConsumedTime->move(palBatchProgress->width() - labBatchConsumedTime->width(), labBatchConsumedTime->y());
-    labBatchConsumedTimePrompt->move(labBatchConsumedTime->x() - labBatchConsumedTimePrompt->width(),
-                                     labBatchConsumedTimePrompt->y());
+    LayoutProgressRow(palBatchProgress, BatchGauge, labBatchProgress, labBatchConsumedTimePrompt,
+                      labBatchConsumedTime);
     SetLabel(labBatchFileListPrompt, SBatchFileListPromptLabel);
     FileList->setHeaderLabels({SBatchSrcFileNameColumn, SBatchDstFileNameColumn, SBatchRepairStatusColumn});
-    btnAddFiles->setText(SAddFilesCaption);
-    btnSearchFiles->setText(SSearchFilesCaption);
-    btnRemoveFiles->setText(SRemoveFilesCaption);
-    btnRemoveAll->setText(SRemoveAllCaption);
     btnBatchSaveLog->setText(SSaveLogCaption);
+    FitButtonLeftwards(btnBatchSaveLog, 130);
 
     // 8. Options page; the Advanced Options rows follow their label widths.
     btnOptionsSubTab->setText(SOptionsSubTabCaption);
