@@ -116,7 +116,9 @@ inline bool CandidatePasses(const unsigned char* bytes, float epsilon)
 
 }  // namespace
 
-bool CSTLFile5::OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath)
+namespace {
+
+bool OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath)
 {
     if (!target.Open(targetPath,
                      CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::shareDenyWrite |
@@ -138,32 +140,35 @@ bool CSTLFile5::OpenTarget(CFile& target, const CFileEx& source, const char16_t*
     return true;
 }
 
-void CSTLFile5::ReportError(const std::u16string& errorText, const std::u16string& showText) const
+void ReportError(const CCommunicator& comm, const std::u16string& errorText, const std::u16string& showText)
 {
-    m_pCommunicator->SendString(EM_ERROR, errorText);
-    m_pCommunicator->SendString(EM_SHOW_MESSAGE, showText);
+    comm.SendString(EM_ERROR, errorText);
+    comm.SendString(EM_SHOW_MESSAGE, showText);
 }
 
-std::int32_t CSTLFile5::Repair(CFileEx& source, const char16_t* sourcePath, const TOptionsStruct* options,
-                               const char16_t* targetPath)
+}  // namespace
+
+std::int32_t RunRepairCourse(CCommunicator& comm, CFileEx& source, const char16_t* sourcePath,
+                             const char16_t* targetPath, const FacetScan& scan)
 {
-    FillOptions(m_options, options);
-    m_pCommunicator->SendProgress(0);
+    comm.SendProgress(0);
 
     std::uint32_t count = 0;
     try {
-        m_pCommunicator->Send(EM_SOURCE_FILE, reinterpret_cast<std::uintptr_t>(sourcePath ? sourcePath : u""));
+        comm.Send(EM_SOURCE_FILE, reinterpret_cast<std::uintptr_t>(sourcePath ? sourcePath : u""));
         if (source.Open(sourcePath, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary)) {
             CFile target;
             if (!OpenTarget(target, source, targetPath)) {
                 source.Close();
             } else {
+                constexpr std::uint32_t kHeaderSize = CSTLFile5::kHeaderSize;
                 unsigned char header[kHeaderSize + 4] = {};
                 source.Read(header, kHeaderSize);  // what it does not deliver stays zero
                 target.Write(header, kHeaderSize + 4);  // header and the count placeholder
                 {
+                    FloatingPointGuard fpGuard;
                     CTargetWriter writer(target);
-                    count = ScanFacets(source, writer);
+                    count = scan(source, writer);
                 }
                 target.Seek(kHeaderSize, CFile::begin);
                 const unsigned char le[4] = {static_cast<unsigned char>(count), static_cast<unsigned char>(count >> 8),
@@ -177,29 +182,36 @@ std::int32_t CSTLFile5::Repair(CFileEx& source, const char16_t* sourcePath, cons
     } catch (const CFileException& e) {
         const std::u16string error = FormatText(LoadDefaultLanguageString(IDS_ERROR_FILE), {Description(e)});
         if (e.m_cause == CFileException::sharingViolation)
-            ReportError(error, FormatText(LoadEngineString(IDS_SHARE_VIOLATION), {e.m_strFileName}));
+            ReportError(comm, error, FormatText(LoadEngineString(IDS_SHARE_VIOLATION), {e.m_strFileName}));
         else
-            ReportError(error, error);
+            ReportError(comm, error, error);
     } catch (const CException& e) {
         const std::u16string error = FormatText(LoadDefaultLanguageString(IDS_ERROR_GENERAL), {Description(e)});
-        ReportError(error, error);
+        ReportError(comm, error, error);
     } catch (const std::bad_alloc&) {
         const std::u16string error = FormatText(LoadDefaultLanguageString(IDS_ERROR_GENERAL), {u"Out of memory."});
-        ReportError(error, error);
+        ReportError(comm, error, error);
     } catch (...) {
         const std::u16string error =
             FormatText(LoadEngineString(IDS_ERROR_UNKNOWN), {LoadDefaultLanguageString(IDS_WHOLE_PROCESS)});
-        ReportError(error, error);
+        ReportError(comm, error, error);
     }
 
-    m_pCommunicator->Send(EM_FACET_COUNT, reinterpret_cast<std::uintptr_t>(&count));
-    m_pCommunicator->SendProgress(100);
+    comm.Send(EM_FACET_COUNT, reinterpret_cast<std::uintptr_t>(&count));
+    comm.SendProgress(100);
     return count != 0 ? 1 : 0;
+}
+
+std::int32_t CSTLFile5::Repair(CFileEx& source, const char16_t* sourcePath, const TOptionsStruct* options,
+                               const char16_t* targetPath)
+{
+    FillOptions(m_options, options);
+    return RunRepairCourse(*m_pCommunicator, source, sourcePath, targetPath,
+                           [this](CFileEx& from, CTargetWriter& to) { return ScanFacets(from, to); });
 }
 
 std::uint32_t CSTLFile5::ScanFacets(CFileEx& source, CTargetWriter& target)
 {
-    FloatingPointGuard fpGuard;
     CCommunicator& comm = *m_pCommunicator;
     const float epsilon = m_options.m_fEpsilon;
     const NormalPrefilter prefilter(epsilon);

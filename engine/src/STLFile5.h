@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace kalvo {
@@ -79,8 +80,17 @@ private:
     // completed with its attribute word; returns where the next candidate starts.
     std::uint64_t KeepRecord(CFileEx& source, CTargetWriter& target, const unsigned char* bytes, std::uint64_t q,
                              std::uint32_t& count, bool& windowsMoved);
-    bool OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath);
-    void ReportError(const std::u16string& errorText, const std::u16string& showText) const;
 };
+
+// A job's scan: copies what it keeps from the open source to the target and
+// returns the count; it runs with IEEE round-to-nearest arithmetic, no traps.
+using FacetScan = std::function<std::uint32_t(CFileEx& source, CTargetWriter& target)>;
+
+// The course every job takes, whatever its scan: percent 0, the source's name,
+// source and target opened (a target that is the source is refused), header
+// and count placeholder, the scan, the count, errors turned into EM_ERROR and
+// EM_SHOW_MESSAGE, the count sent, percent 100. Returns 1 when a facet was written.
+std::int32_t RunRepairCourse(CCommunicator& comm, CFileEx& source, const char16_t* sourcePath,
+                             const char16_t* targetPath, const FacetScan& scan);
 
 }  // namespace kalvo

@@ -20,10 +20,6 @@ public:
                         const char16_t* targetPath);
 
     CCommunicator* m_pCommunicator;
-
-private:
-    bool OpenTarget(CFile& target, const CFileEx& source, const char16_t* targetPath);
-    void ReportError(const std::u16string& errorText, const std::u16string& showText) const;
 };
 
 }  // namespace kalvo
