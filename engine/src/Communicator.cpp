@@ -119,9 +119,20 @@ std::uint16_t DefaultResourceLanguage()
     return kLangUSEnglish;
 }
 
+// A language-only identifier (sublanguage 0, as the program sends for German,
+// French, Italian, Portuguese and Irish) names the language whatever the
+// country: the table's entry for that language serves it. Any other identifier
+// the table lacks stays unmatched.
+std::uint16_t JobTextLanguage(std::uint16_t langId)
+{
+    if ((langId >> 10) != 0 || FindEngineText(langId, IDS_FINAL_PROCESSING))
+        return langId;
+    return TableLanguageFor(langId);
+}
+
 std::u16string LoadEngineString(unsigned id)
 {
-    for (std::uint16_t lang : {g_wJobLanguage, kLangUSEnglish, DefaultResourceLanguage()}) {
+    for (std::uint16_t lang : {JobTextLanguage(g_wJobLanguage), kLangUSEnglish, DefaultResourceLanguage()}) {
         const char16_t* text = FindEngineText(lang, id);
         if (text && *text)
             return text;

@@ -1,4 +1,5 @@
 // Whole jobs through the entry: the fixed file's bytes and the host's messages.
+#include "EngineStrings.h"
 #include "engine_test_support.h"
 #include "reference_scan.h"
 
@@ -356,6 +357,21 @@ TEST_F(RepairJobTest, ExistingTargetIsEmptiedFirst)
     WriteFile(src, mesh.File());
     Repair(src, dst);
     EXPECT_EQ(ReadFile(dst), mesh.File());
+}
+
+// The program names German, French, Italian and Portuguese by language-only
+// identifiers; the table holds them under a country.
+TEST_F(RepairJobTest, LanguageOnlyIdentifiersGetTheirLanguagesTexts)
+{
+    WriteFile(src, RandomMesh(3, 1).File());
+    const std::pair<std::uint16_t, std::uint16_t> cases[] = {
+        {0x0007, 1031}, {0x000C, 1036}, {0x0010, 1040}, {0x0016, 2070}, {0x003C, 60}, {1031, 1031}};
+    for (const auto& [sent, table] : cases) {
+        Recorder rec;
+        RunJob(U16(src), U16(dst), &rec, u"1e-6", sent);
+        ASSERT_EQ(rec.Texts(EM_LOG).size(), 2u);
+        EXPECT_EQ(rec.Texts(EM_LOG)[1], kalvo::FindEngineText(table, kalvo::IDS_FINAL_PROCESSING)) << sent;
+    }
 }
 
 TEST_F(RepairJobTest, UnknownOrMissingLanguageGivesUSEnglish)
