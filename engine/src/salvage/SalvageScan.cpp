@@ -22,20 +22,40 @@
 // Why the misaligned-by-2 trap cannot fire: a candidate a few bytes off the
 // grid has vertices made of halves of two floats; no other candidate carries
 // such edges, so it is never strong, and a weak run never anchors itself.
-// Accepting it would take shared edges that only real records have.
 //
-// Why zeroed sectors and garbage produce nothing: a zeroed stretch gives
-// candidates whose vertices are one point, which are not plausible; random
-// bytes are almost never of unit length and never share edges. The records at
-// the edge of a zeroed stretch are the dangerous ones: bytes inside the
-// stretch are unknown though they read as zero. A record right after a long
-// zero run (>= 128 bytes, longer than intact records can hold) may have zeros
-// only in its normal, and each zeroed normal component must be exactly what
-// its vertices give (a zero normal: only when the next record on the grid has
-// a zero normal too); a record right before one may have zeros only in its
-// attribute word. A record whose attribute word may have been overwritten (a
-// strong record at the end of its run) keeps it only when it equals the last
-// strong record's attribute, since exporters write one attribute throughout.
+// Why no record is accepted whose bytes were partly damage. Inside a run every
+// record has a plausible record of the same grid on both sides, so damage that
+// shifts or overwrites bytes cannot have reached it (but see the limit below).
+// The records at the two ends of a run are the exposed ones: insertions,
+// deletions and text-mode transfers join a run's last bytes to the next run's
+// first bytes, and which of the two records the foreign bytes fell into shows
+// nowhere (deleting the first bytes of a record and deleting the last bytes of
+// the one before it give the same two overlapping candidates; an insertion
+// leaves a gap of the same length whether it went between two records or into
+// one). Shared edges prove the three vertices (bytes 12..48); an exposed end
+// keeps its record only where the bytes the edges do not prove are proved too:
+//  - A run's first record (its normal, bytes 0..12): the normal is bit for bit
+//    the unit normal of the vertices or its negation; or it is zero and the next
+//    record of the run, a proper triangle, has a zero normal too (the file
+//    writes zero normals); or a long zero run ends less than 50 bytes before it
+//    (zeroing writes only zeros and does not shift the grid; zero bytes right
+//    at its start must be what its vertices give); or the file went through a text-mode transfer and the record holds
+//    no CR LF pair (such a transfer inserts nothing but the CR of a CR LF).
+//  - A run's last record (its attribute word, bytes 48..50): a long zero run
+//    starts less than 50 bytes after it, not right after a zero byte of it
+//    (zeroing reached no byte of it; the record it cut is lost); or a text-mode
+//    transfer and no inserted CR in it; or its attribute is the one every
+//    strong record of the file whose attribute is not in doubt carries (files
+//    with colour attributes lose the last record before each break).
+// A record that fails is left out, but its shared vertices still prove the grid
+// around it, so the weak records next to it keep their anchor. This costs about
+// one record per break; the records the damage itself broke are lost anyway.
+//
+// The limit: damage that removes or inserts a multiple of 50 bytes leaves the
+// grid in step, and the one record it cuts through is a splice of two records.
+// Where the splice falls in the vertices, the spliced vertex shares no edge and
+// the record is weak; where it falls in the low bytes of a normal that is not
+// exact, nothing can tell it from a real record. Zeroing never splices.
 //
 // A record must have all 50 bytes; a cut-off last record is not written.
 //
@@ -43,17 +63,26 @@
 // ghost grid a few bytes off the real one, where the mesh's bytes repeat (a
 // plane at zero height with zero attributes gives zero normals 4 bytes early,
 // and its vertices become a permuted copy of the real ones, edges and all), is
-// only ever as long as the stretch of real records it borrows its bytes from;
-// so in an overlap the longer run keeps the bytes.
+// only ever as long as the stretch of real records it borrows its bytes from,
+// and its permuted vertices share fewer edges and lose the normal's direction;
+// so in an overlap the run with more shared edges and normals along their
+// vertices' normal keeps the bytes. Text-mode transfers break a file into runs
+// of a few records, where ghost and real run are often equally long.
 //
-// Passes: the first counts edges, the second decides (every offset), the
-// third reads the kept records again and writes them in the source's order.
+// Speed: most offsets fail on the normal alone, so four offsets at a time are
+// tested for a zero or unit-length normal with vector arithmetic first, and
+// only those that pass get the full test and their edges looked up.
+//
+// Passes: the first counts edges (and the CR and LF bytes), the second decides,
+// the third reads the kept records again and writes them in the source's order.
+// The host is asked whether to stop before every candidate that passes the
+// normal test and before every 4 KiB of the source.
 //
 // Memory: two parts grow with the file. The edge census holds one 32-bit slot
 // per expected edge (4 per 50 bytes of source), at most 2^25 slots (128 MiB,
 // about 25 million edges); once three quarters full it counts no new edges,
 // and later records then rest on the grid and soup rules. The list of kept
-// stretches holds 24 bytes per unbroken run of kept records: it grows with the
+// stretches holds 40 bytes per unbroken run of kept records: it grows with the
 // number of breaks the damage made, not with the number of records. The rest
 // is fixed: a 1 MiB read window and a ring of 128 candidates.
 #include "salvage/SalvageScan.h"
@@ -68,18 +97,29 @@
 #include <iterator>
 #include <map>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kalvo {
 namespace {
 
 constexpr std::uint32_t kRecord = CSTLFile5::kRecordSize;
 constexpr std::uint64_t kFirstRecord = CSTLFile5::kHeaderSize + 4;
 constexpr std::uint32_t kLongZero = 128;
-constexpr std::size_t kLookahead = kRecord + kLongZero;
+// Zeroing that ends (or starts) at most this many bytes away counts as next to a record.
+constexpr std::size_t kNearZeros = kRecord - 1;
+constexpr std::size_t kLookahead = kRecord + kNearZeros + kLongZero;
+constexpr std::size_t kLookbehind = kNearZeros + kLongZero;
 constexpr std::size_t kChunk = std::size_t(1) << 20;
+constexpr std::size_t kBlock = 4096;    // offsets between two questions to the host
 constexpr std::size_t kRingSize = 128;  // holds p - 50 .. p + 50
 constexpr double kUnitTolerance = 2e-3;
+constexpr float kPrefilterTolerance = 2.001e-3f;  // the float sum's error is below 1e-6
 constexpr double kDirectionCos = 0.999;
 constexpr float kMaxCoordinate = 1e8f;
+constexpr std::uint64_t kTextTransferPairs = 4;  // CR LF pairs, with no lone LF, that show a text-mode transfer
+constexpr unsigned char kCR = 0x0D, kLF = 0x0A;
 
 std::uint64_t Mix(std::uint64_t x)
 {
@@ -131,6 +171,78 @@ bool UnitNormal(const Vec3& v1, const Vec3& v2, const Vec3& v3, float u[3])
     return true;
 }
 
+bool HasCrLf(const unsigned char* bytes, std::size_t size)
+{
+    for (const unsigned char* p = bytes; (p = static_cast<const unsigned char*>(
+                                              std::memchr(p, kCR, static_cast<std::size_t>(bytes + size - 1 - p)))) != nullptr;
+         ++p)
+        if (p[1] == kLF)
+            return true;
+    return false;
+}
+
+// Zero bytes from at on, at most limit of the size there are.
+std::size_t ZerosFrom(const unsigned char* at, std::size_t size, std::size_t limit)
+{
+    const std::size_t n = std::min(size, limit);
+    std::size_t i = 0;
+    while (i + 8 <= n) {
+        std::uint64_t w;
+        std::memcpy(&w, at + i, 8);
+        if (w != 0)
+            break;
+        i += 8;
+    }
+    while (i < n && at[i] == 0)
+        ++i;
+    return i;
+}
+
+// Zero bytes right before at, at most limit of the size there are.
+std::size_t ZerosBefore(const unsigned char* at, std::size_t size, std::size_t limit)
+{
+    const std::size_t n = std::min(size, limit);
+    std::size_t i = 0;
+    while (i < n && at[-1 - static_cast<std::ptrdiff_t>(i)] == 0)
+        ++i;
+    return i;
+}
+
+// Where in the first kNearZeros + 1 bytes of at[0..size) a run of at least
+// kLongZero zero bytes starts (or zeros that reach the end of the data); -1 if
+// none does.
+long LongZerosStartNear(const unsigned char* at, std::size_t size, bool atEnd)
+{
+    for (std::size_t i = 0; i <= kNearZeros && i < size;) {
+        if (at[i] != 0) {
+            ++i;
+            continue;
+        }
+        const std::size_t run = ZerosFrom(at + i, size - i, kLongZero);
+        if (run >= kLongZero || (atEnd && i + run == size))
+            return static_cast<long>(i);
+        i += run;
+    }
+    return atEnd && size == 0 ? 0 : -1;
+}
+
+// A run of at least kLongZero zero bytes ends within the kNearZeros + 1 bytes
+// before at (behind bytes before it may be read).
+bool LongZerosEndNear(const unsigned char* at, std::size_t behind)
+{
+    for (std::size_t i = 0; i <= kNearZeros && i < behind;) {
+        if (at[-1 - static_cast<std::ptrdiff_t>(i)] != 0) {
+            ++i;
+            continue;
+        }
+        const std::size_t run = ZerosBefore(at - i, behind - i, kLongZero);
+        if (run >= kLongZero)
+            return true;
+        i += run;
+    }
+    return false;
+}
+
 }  // namespace
 
 CEdgeCensus::CEdgeCensus(std::uint64_t sourceLength)
@@ -180,8 +292,46 @@ unsigned CEdgeCensus::Count(std::uint64_t key) const
     }
 }
 
-void EvaluateCandidate(const unsigned char* bytes, std::uint32_t zerosBefore, const unsigned char* after,
-                       std::size_t afterSize, SalvageCandidate& out)
+std::uint64_t NormalPrefilter(const unsigned char* at, unsigned n)
+{
+    std::uint64_t mask = 0;
+#if defined(__SSE2__)
+    // Bit k of a lane mask is the offset 4k: spread it to bit 4k of 16.
+    static constexpr std::uint16_t kSpread[16] = {0x0000, 0x0001, 0x0010, 0x0011, 0x0100, 0x0101, 0x0110, 0x0111,
+                                                  0x1000, 0x1001, 0x1010, 0x1011, 0x1100, 0x1101, 0x1110, 0x1111};
+    const __m128 one = _mm_set1_ps(1.0f), tolerance = _mm_set1_ps(kPrefilterTolerance), zero = _mm_setzero_ps();
+    const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+    for (unsigned g = 0; g < n; g += 16) {
+        std::uint64_t bits = 0;
+        for (unsigned s = 0; s < 4; ++s) {
+            // Lanes: the floats at offsets g+s, g+s+4, g+s+8, g+s+12 and 16 further on.
+            const __m128 a = _mm_loadu_ps(reinterpret_cast<const float*>(at + g + s));
+            const __m128 b = _mm_loadu_ps(reinterpret_cast<const float*>(at + g + s + 16));
+            const __m128 a2 = _mm_mul_ps(a, a), b2 = _mm_mul_ps(b, b);
+            const __m128 t = _mm_shuffle_ps(a2, b2, _MM_SHUFFLE(0, 0, 3, 3));
+            const __m128 next1 = _mm_shuffle_ps(a2, t, _MM_SHUFFLE(2, 0, 2, 1));
+            const __m128 next2 = _mm_shuffle_ps(a2, b2, _MM_SHUFFLE(1, 0, 3, 2));
+            const __m128 length2 = _mm_add_ps(_mm_add_ps(a2, next1), next2);
+            const __m128 unit = _mm_cmple_ps(_mm_and_ps(_mm_sub_ps(length2, one), absMask), tolerance);
+            const __m128 ok = _mm_or_ps(unit, _mm_cmpeq_ps(length2, zero));
+            bits |= static_cast<std::uint64_t>(kSpread[_mm_movemask_ps(ok)]) << s;
+        }
+        mask |= bits << g;
+    }
+#else
+    for (unsigned i = 0; i < n; ++i) {
+        float f[3];
+        std::memcpy(f, at + i, 12);
+        const float length2 = f[0] * f[0] + f[1] * f[1] + f[2] * f[2];
+        if (length2 == 0.0f || std::fabs(length2 - 1.0f) <= kPrefilterTolerance)
+            mask |= std::uint64_t(1) << i;
+    }
+#endif
+    return n < 64 ? mask & ((std::uint64_t(1) << n) - 1) : mask;
+}
+
+void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
+                       std::size_t afterSize, bool atEnd, SalvageCandidate& out)
 {
     out.plausible = false;
     float f[12];
@@ -210,42 +360,51 @@ void EvaluateCandidate(const unsigned char* bytes, std::uint32_t zerosBefore, co
         return;  // what a zeroed stretch looks like
 
     const Vec3 n{f[0], f[1], f[2]}, v1{f[3], f[4], f[5]}, v2{f[6], f[7], f[8]}, v3{f[9], f[10], f[11]};
+    float u[3];
+    const bool proper = UnitNormal(v1, v2, v3, u);
     out.needsZeroStyle = false;
     // Leading zeros that continue a long zero run may be damage, not data.
-    std::uint32_t leading = 0;
-    while (leading < kRecord && bytes[leading] == 0)
-        ++leading;
-    if (leading != 0 && zerosBefore + leading >= kLongZero) {
+    const std::size_t leading = ZerosFrom(bytes, kRecord, kRecord);
+    const std::size_t zerosBefore = leading + ZerosBefore(bytes, behind, kLongZero);
+    if (leading != 0 && zerosBefore >= kLongZero) {
         if (leading > 12)
             return;  // a vertex byte is unknown
         if (zeroNormal) {
             out.needsZeroStyle = true;
         } else {
-            float u[3];
-            if (!UnitNormal(v1, v2, v3, u))
+            if (!proper)
                 return;
-            for (std::uint32_t i = 0; 4 * i < leading; ++i)
+            for (std::size_t i = 0; 4 * i < leading; ++i)
                 if (Bits(f[i]) != Bits(u[i]))
                     return;
         }
     }
     // Trailing zeros that a long zero run continues: only the attribute may be in it.
-    std::uint32_t trailing = 0;
+    std::size_t trailing = 0;
     while (trailing < kRecord && bytes[kRecord - 1 - trailing] == 0)
         ++trailing;
-    if (trailing > 2) {
-        std::size_t run = trailing;
-        for (std::size_t i = 0; i < afterSize && run < kLongZero && after[i] == 0; ++i)
-            ++run;
-        if (run >= kLongZero)
-            return;
-    }
+    const std::size_t zerosAfter = ZerosFrom(after, afterSize, kLongZero);
+    // (At the end of the data itself the end-of-data rule decides.)
+    const bool zerosToTheEnd = atEnd && afterSize != 0 && zerosAfter == afterSize;
+    if (trailing > 2 && (trailing + zerosAfter >= kLongZero || zerosToTheEnd))
+        return;
 
     out.plausible = true;
     out.zeroNormal = zeroNormal;
+    out.zerosBefore = zerosBefore >= kLongZero || LongZerosEndNear(bytes, behind);
+    // Zeroing that starts right after the record may have taken its last zero bytes too.
+    const long zerosStart = LongZerosStartNear(after, afterSize, atEnd);
+    out.zerosAfter = zerosStart > 0 || (zerosStart == 0 && bytes[kRecord - 1] != 0);
+    out.crlf = HasCrLf(bytes, kRecord);
+    out.crAtEnd = bytes[kRecord - 1] == kCR && afterSize != 0 && after[0] == kLF;
     std::memcpy(out.bytes, bytes, kRecord);
 
+    out.exact = false;
     out.direction = false;
+    if (!zeroNormal && proper) {
+        out.exact = (Bits(f[0]) == Bits(u[0]) && Bits(f[1]) == Bits(u[1]) && Bits(f[2]) == Bits(u[2])) ||
+                    (Bits(f[0]) == Bits(-u[0]) && Bits(f[1]) == Bits(-u[1]) && Bits(f[2]) == Bits(-u[2]));
+    }
     if (!zeroNormal) {
         const double e1[3] = {double(v2.x) - v1.x, double(v2.y) - v1.y, double(v2.z) - v1.z};
         const double e2[3] = {double(v3.x) - v1.x, double(v3.y) - v1.y, double(v3.z) - v1.z};
@@ -258,6 +417,7 @@ void EvaluateCandidate(const unsigned char* bytes, std::uint32_t zerosBefore, co
             out.direction = std::fabs(cosine) >= kDirectionCos;
         }
     }
+    out.proper = proper && !ab && !bc && !ca;
 
     // Edges between different vertices, each once. The origin is where zeroed
     // bytes put a vertex, so an edge that ends there is no evidence.
@@ -286,9 +446,10 @@ void EvaluateCandidate(const unsigned char* bytes, std::uint32_t zerosBefore, co
 }
 
 // The source in 1 MiB steps through the job's reader, so that unreadable
-// sectors arrive as zeros exactly as in the strict scan.
+// sectors arrive as zeros exactly as in the strict scan. Positions only grow;
+// the 128 bytes before a position stay at hand.
 struct CSalvageScanner::Window {
-    explicit Window(CFileEx& source) : m_source(source), m_buffer(kChunk + kLookahead) {}
+    explicit Window(CFileEx& source) : m_source(source), m_buffer(kChunk + kLookahead + kLookbehind) {}
 
     void Rewind()
     {
@@ -297,20 +458,28 @@ struct CSalvageScanner::Window {
         m_size = 0;
         m_end = false;
     }
-    // Bytes from position on (at least kLookahead when the data has them).
-    const unsigned char* At(std::uint64_t position, std::size_t& available)
+    // Bytes from position on (at least kLookahead when the data has them);
+    // behind: how many bytes before it are at hand.
+    const unsigned char* At(std::uint64_t position, std::size_t& available, std::size_t& behind)
     {
         if (position + kLookahead > m_base + m_size && !m_end) {
-            const std::size_t keep = static_cast<std::size_t>(m_base + m_size - position);
-            std::memmove(m_buffer.data(), m_buffer.data() + (position - m_base), keep);
-            m_base = position;
+            if (position > m_base + m_size) {
+                m_source.Seek(static_cast<std::int64_t>(position), CFile::begin);
+                m_base = position;
+                m_size = 0;
+            }
+            const std::uint64_t from = std::max(m_base, position >= kLookbehind ? position - kLookbehind : 0);
+            const std::size_t keep = static_cast<std::size_t>(m_base + m_size - from);
+            std::memmove(m_buffer.data(), m_buffer.data() + (from - m_base), keep);
+            m_base = from;
             const std::size_t asked = m_buffer.size() - keep;
             const unsigned got = m_source.Read(m_buffer.data() + keep, static_cast<unsigned>(asked));
             m_size = keep + got;
             if (got < asked)
                 m_end = true;
         }
-        available = static_cast<std::size_t>(m_base + m_size - position);
+        available = position < m_base + m_size ? static_cast<std::size_t>(m_base + m_size - position) : 0;
+        behind = static_cast<std::size_t>(position - m_base);
         return m_buffer.data() + (position - m_base);
     }
 
@@ -335,18 +504,38 @@ void CSalvageScanner::Progress(int pass, std::uint64_t position)
             (3.0 * static_cast<double>(m_total)))));
 }
 
-// One pass over every candidate position. Pass 0 counts edges; pass 1 decides.
-// Returns false when the host stopped the scan.
+// One pass over every candidate position. Pass 0 counts edges and line ends;
+// pass 1 decides. Returns false when the host stopped the scan.
 bool CSalvageScanner::Pass(int pass, Window& window)
 {
     window.Rewind();
-    std::uint32_t zerosBefore = 0;
     SalvageCandidate scratch;
-    for (std::uint64_t q = 0;; ++q) {
+    unsigned char before = 0;  // the byte before the block, for CR LF pairs across blocks
+    for (std::uint64_t q = 0;;) {
         if (m_comm.QueryAbort())
             return false;
-        std::size_t available;
-        const unsigned char* at = window.At(q, available);
+        std::size_t available, behind;
+        const unsigned char* at = window.At(q, available, behind);
+        if (q == 0 && pass == 0 && available >= kFirstRecord) {
+            std::uint32_t stored;
+            std::memcpy(&stored, at + CSTLFile5::kHeaderSize, 4);
+            m_intactLayout = m_total == kFirstRecord + std::uint64_t(kRecord) * stored;
+        }
+        const std::size_t n = available < kRecord ? available : std::min(kBlock, available - kRecord + 1);
+        if (pass == 0) {
+            for (std::size_t i = 0; i < n; ++i) {
+                const unsigned char* lf = static_cast<const unsigned char*>(std::memchr(at + i, kLF, n - i));
+                if (!lf)
+                    break;
+                i = static_cast<std::size_t>(lf - at);
+                if ((i == 0 ? before : at[i - 1]) == kCR)
+                    ++m_crlfPairs;
+                else
+                    ++m_loneLineFeeds;
+            }
+            if (n != 0)
+                before = at[n - 1];
+        }
         if (available < kRecord) {
             if (pass == 1) {
                 m_dataEnd = q + available;
@@ -354,61 +543,114 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             }
             return true;
         }
-        SalvageCandidate& c = pass == 0 ? scratch : m_ring[q % kRingSize];
-        EvaluateCandidate(at, zerosBefore, at + kRecord, available - kRecord, c);
-        if (c.plausible) {
-            if (pass == 0) {
-                for (std::uint8_t i = 0; i < c.edges; ++i)
-                    m_census.Add(c.edgeKeys[i]);
-            } else {
-                for (std::uint8_t i = 0; i < c.edges; ++i)
-                    if (c.evidence & (1u << i))
-                        c.shared += m_census.Count(c.edgeKeys[i]) >= 2 ? 1 : 0;
+        for (std::size_t g = 0; g < n; g += 64) {
+            const unsigned m = static_cast<unsigned>(std::min<std::size_t>(64, n - g));
+            for (std::uint64_t mask = NormalPrefilter(at + g, m); mask != 0; mask &= mask - 1) {
+                const std::size_t i = g + static_cast<std::size_t>(std::countr_zero(mask));
+                if (m_comm.QueryAbort())
+                    return false;
+                SalvageCandidate& c = scratch;
+                const std::size_t afterSize = available - i - kRecord;
+                EvaluateCandidate(at + i, behind + i, at + i + kRecord, afterSize, window.m_end, c);
+                if (!c.plausible)
+                    continue;
+                c.position = q + i;
+                if (pass == 0) {
+                    for (std::uint8_t e = 0; e < c.edges; ++e)
+                        m_census.Add(c.edgeKeys[e]);
+                } else {
+                    for (std::uint8_t e = 0; e < c.edges; ++e)
+                        if (c.evidence & (1u << e))
+                            c.shared += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
+                    Push(c);
+                }
             }
         }
-        if (pass == 1) {
-            m_candidates = q + 1;
-            if (q >= kRecord)
-                Finalize(q - kRecord);
-        }
-        zerosBefore = at[0] == 0 ? std::min(zerosBefore + 1, kLongZero) : 0;
-        Progress(pass, q + 1);
+        q += n;
+        Progress(pass, q);
     }
+}
+
+const SalvageCandidate* CSalvageScanner::At(std::uint64_t p) const
+{
+    const SalvageCandidate& c = m_ring[p % kRingSize];
+    return c.position == p && c.plausible ? &c : nullptr;
+}
+
+// The candidate c joins the ring and the queue; every queued one whose grid
+// successor is now known is decided, in the order of the source.
+void CSalvageScanner::Push(const SalvageCandidate& c)
+{
+    const std::uint64_t q = c.position;
+    auto decideWhile = [this](auto ready) {
+        while (m_queueSize != 0 && ready(m_queue[m_queueHead])) {
+            const std::uint64_t p = m_queue[m_queueHead];
+            m_queueHead = (m_queueHead + 1) % std::size(m_queue);
+            --m_queueSize;
+            Finalize(p);
+        }
+    };
+    // Those with no candidate at p + 50 before the slot of q is reused.
+    decideWhile([q](std::uint64_t p) { return p + kRecord < q; });
+    m_ring[q % kRingSize] = c;
+    m_queue[(m_queueHead + m_queueSize) % std::size(m_queue)] = q;
+    ++m_queueSize;
+    decideWhile([q](std::uint64_t p) { return p + kRecord == q; });
 }
 
 void CSalvageScanner::CloseRun(Phase& phase)
 {
     if (phase.run != SIZE_MAX)
-        m_runLengths[phase.run] = phase.runLength;
+        m_runWeights[phase.run] = {phase.evidence, phase.runLength};
     phase = Phase{};
 }
 
-void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t count)
+void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t count, bool needsFileAttribute,
+                             std::uint16_t attribute)
 {
     if (phase.run == SIZE_MAX) {
-        phase.run = m_runLengths.size();
-        m_runLengths.push_back(0);
+        phase.run = m_runWeights.size();
+        m_runWeights.emplace_back();
     }
     Stretch* last = m_stretches.empty() || m_stretches.back().run != phase.run ? nullptr : &m_stretches.back();
-    if (last && last->start + kRecord * last->count == start)
+    if (!needsFileAttribute && last && !last->needsFileAttribute && last->start + kRecord * last->count == start)
         last->count += count;
     else
-        m_stretches.push_back({start, count, phase.run});
+        m_stretches.push_back({start, count, phase.run, needsFileAttribute, attribute});
+}
+
+// The first bytes of a run's first record: see the rules at the top.
+bool CSalvageScanner::HeadSound(const SalvageCandidate& cur, const SalvageCandidate* next) const
+{
+    if (cur.exact || cur.zerosBefore)
+        return true;
+    if (m_textTransfer && !cur.crlf)
+        return true;
+    const bool verticesShared = cur.shared >= 2 || (cur.edges != 0 && cur.shared == cur.edges);
+    return cur.zeroNormal && verticesShared && next && next->zeroNormal && next->proper;
+}
+
+// The last bytes of a run's last record: see the rules at the top.
+CSalvageScanner::Tail CSalvageScanner::TailCheck(const SalvageCandidate& cur) const
+{
+    if (m_textTransfer && !cur.crlf && !cur.crAtEnd)
+        return Tail::Sound;
+    if (cur.zerosAfter)
+        return Tail::Sound;
+    // Beyond the attribute, a foreign byte would be in the last vertex.
+    const bool verticesShared = cur.shared >= 2 || (cur.edges != 0 && cur.shared == cur.edges);
+    return verticesShared || cur.exact ? Tail::IfFileAttribute : Tail::Doubtful;
 }
 
 // Decides the candidate at p once the one a grid step later is known.
 void CSalvageScanner::Finalize(std::uint64_t p)
 {
-    const SalvageCandidate& cur = m_ring[p % kRingSize];
-    const SalvageCandidate* next = p + kRecord < m_candidates ? &m_ring[(p + kRecord) % kRingSize] : nullptr;
-    const SalvageCandidate* prev = p >= kRecord ? &m_ring[(p - kRecord) % kRingSize] : nullptr;
-    if (next && !next->plausible)
-        next = nullptr;
-    if (prev && !prev->plausible)
-        prev = nullptr;
+    const SalvageCandidate& cur = *At(p);
+    const SalvageCandidate* next = At(p + kRecord);
+    const SalvageCandidate* prev = p >= kRecord ? At(p - kRecord) : nullptr;
     Phase& phase = m_phases[p % kRecord];
 
-    if (!cur.plausible || (cur.needsZeroStyle && !(next && next->zeroNormal))) {
+    if (cur.needsZeroStyle && !(next && next->zeroNormal)) {
         if (phase.open)
             CloseRun(phase);
         return;
@@ -417,7 +659,6 @@ void CSalvageScanner::Finalize(std::uint64_t p)
     if (!phase.open) {
         phase.open = true;
         phase.anchored = p == kFirstRecord;
-        phase.runStart = p;
     }
     if (p == kFirstRecord) {
         // The header ends here, whatever its bytes looked like on this grid.
@@ -425,54 +666,79 @@ void CSalvageScanner::Finalize(std::uint64_t p)
         phase.pendingCount = 0;
     }
     ++phase.runLength;
+    phase.evidence += cur.shared + (cur.direction || cur.exact ? 1 : 0);
     const bool atDataEnd = m_atEnd && p + kRecord == m_dataEnd;
     const bool runEnds = !next && !atDataEnd;
+    const bool last = runEnds || atDataEnd;
 
     // The soup rule stands in for edges only where no edge is shared: a record
     // with one damaged vertex keeps its direction but loses that vertex's edges.
     const auto soup = [](const SalvageCandidate* c) { return c && c->direction && c->shared == 0; };
     const bool strong = cur.shared >= 2 || (cur.edges != 0 && cur.shared == cur.edges) ||
                         (soup(&cur) && ((inRun && soup(prev)) || soup(next)));
-    if (strong && runEnds) {
-        // Whatever follows a run's last record may have overwritten its attribute.
-        const bool known = inRun || m_haveAttribute;
-        const std::uint16_t expected = inRun && prev ? prev->Attribute() : m_lastAttribute;
-        if (known && cur.Attribute() != expected) {
-            --phase.runLength;
-            CloseRun(phase);
-            return;
-        }
-    }
+    const bool headExposed = !inRun && p != kFirstRecord;
+    // At the end of the data nothing followed that could have overwritten the
+    // record, unless zeroing reached the end (an intact layout is kept as it is).
+    const bool tailExposed = runEnds || (atDataEnd && cur.bytes[kRecord - 1] == 0 && !m_intactLayout);
 
-    if (strong || (atDataEnd && phase.anchored)) {
-        if (phase.anchored && phase.pendingCount != 0)
-            Accept(phase, phase.pendingStart, phase.pendingCount);
-        Accept(phase, p, 1);
-        phase.pendingCount = 0;
-        phase.anchored = true;
-        if (strong) {
-            m_haveAttribute = true;
-            m_lastAttribute = cur.Attribute();
+    if (!strong && !(atDataEnd && phase.anchored)) {
+        if (!last) {
+            if (phase.pendingCount++ == 0)
+                phase.pendingStart = p;
+        } else {
+            CloseRun(phase);
         }
-    } else if (!runEnds && !atDataEnd) {
-        if (phase.pendingCount++ == 0)
-            phase.pendingStart = p;
+        return;
     }
-    if (runEnds || atDataEnd)
+    const auto noteAttribute = [this](std::uint16_t attribute) {
+        if (!m_haveAttribute) {
+            m_haveAttribute = true;
+            m_fileAttribute = attribute;
+        } else if (attribute != m_fileAttribute) {
+            m_mixedAttributes = true;
+        }
+    };
+    if (strong && !tailExposed)
+        noteAttribute(cur.Attribute());
+    if (strong && headExposed && !HeadSound(cur, next)) {
+        // Its shared vertices still prove the grid; only its first bytes are in doubt.
+        phase.anchored = true;
+        phase.pendingCount = 0;
+        if (last)
+            CloseRun(phase);
+        return;
+    }
+    const Tail tail = tailExposed ? TailCheck(cur) : Tail::Sound;
+    if (phase.anchored && phase.pendingCount != 0)
+        Accept(phase, phase.pendingStart, phase.pendingCount);
+    if (tail == Tail::Sound)
+        Accept(phase, p, 1);
+    else if (tail == Tail::IfFileAttribute)
+        Accept(phase, p, 1, true, cur.Attribute());
+    phase.pendingCount = 0;
+    phase.anchored = true;
+    if (last)
         CloseRun(phase);
 }
 
 // Accepted records of different grids that overlap cannot all be real. A ghost
 // grid (a few bytes off, where the mesh's bytes happen to repeat: a plane at
 // zero height makes zero normals 4 bytes early) lives only inside the real
-// run it borrows its bytes from, so the longer run keeps the disputed bytes.
+// run it borrows its bytes from, and its vertices, being permuted, share fewer
+// edges and rarely have the stored normal's direction; so the run with more of
+// that evidence keeps the disputed bytes (the longer one where they tie).
 std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve()
 {
+    // A record whose attribute only the file's attribute vouches for.
+    const bool oneAttribute = m_haveAttribute && !m_mixedAttributes;
+    std::erase_if(m_stretches, [&](const Stretch& s) {
+        return s.needsFileAttribute && !(oneAttribute && s.attribute == m_fileAttribute);
+    });
     std::vector<std::size_t> order(m_stretches.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return m_runLengths[m_stretches[a].run] > m_runLengths[m_stretches[b].run];
+        return m_runWeights[m_stretches[a].run] > m_runWeights[m_stretches[b].run];
     });
     std::map<std::uint64_t, std::uint64_t> claimed;  // start -> end of bytes already kept
     std::vector<Stretch> kept;
@@ -504,16 +770,17 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve()
 }
 
 // The kept records, in the order of the source, read again through the reader.
-bool CSalvageScanner::Write(const std::vector<Stretch>& stretches)
+bool CSalvageScanner::Write(Window& window, const std::vector<Stretch>& stretches)
 {
-    unsigned char record[kRecord];
+    window.Rewind();
     for (const Stretch& s : stretches) {
         for (std::uint64_t k = 0; k < s.count; ++k) {
             if (m_comm.QueryAbort())
                 return false;
             const std::uint64_t at = s.start + kRecord * k;
-            m_source.Seek(static_cast<std::int64_t>(at), CFile::begin);
-            if (m_source.Read(record, kRecord) < kRecord)
+            std::size_t available, behind;
+            const unsigned char* record = window.At(at, available, behind);
+            if (available < kRecord)
                 return true;
             m_target.Write(record, kRecord);
             ++m_count;
@@ -528,18 +795,24 @@ bool CSalvageScanner::Write(const std::vector<Stretch>& stretches)
 std::uint32_t CSalvageScanner::Run()
 {
     Window window(m_source);
-    if (Pass(0, window) && Pass(1, window)) {
-        // The last positions have no grid successor left to wait for.
-        const std::uint64_t from = m_candidates > kRecord ? m_candidates - kRecord : 0;
-        for (std::uint64_t p = from; p < m_candidates; ++p)
-            Finalize(p);
-        for (Phase& phase : m_phases)
-            if (phase.open)
-                CloseRun(phase);
-        const std::vector<Stretch> kept = Resolve();
-        m_stretches.clear();
-        m_stretches.shrink_to_fit();
-        Write(kept);
+    if (Pass(0, window)) {
+        m_textTransfer = m_loneLineFeeds == 0 && m_crlfPairs >= kTextTransferPairs;
+        if (Pass(1, window)) {
+            // The last candidates have no grid successor left to wait for.
+            while (m_queueSize != 0) {
+                const std::uint64_t p = m_queue[m_queueHead];
+                m_queueHead = (m_queueHead + 1) % std::size(m_queue);
+                --m_queueSize;
+                Finalize(p);
+            }
+            for (Phase& phase : m_phases)
+                if (phase.open)
+                    CloseRun(phase);
+            const std::vector<Stretch> kept = Resolve();
+            m_stretches.clear();
+            m_stretches.shrink_to_fit();
+            Write(window, kept);
+        }
     }
     m_target.Flush();
     if (m_count % 1000 != 0)

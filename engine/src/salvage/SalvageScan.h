@@ -24,6 +24,7 @@ public:
     explicit CEdgeCensus(std::uint64_t sourceLength);
     void Add(std::uint64_t key);
     unsigned Count(std::uint64_t key) const;
+    void Prefetch(std::uint64_t key) const { __builtin_prefetch(&m_slots[key & m_mask]); }
     std::size_t Slots() const { return m_slots.size(); }
     bool Full() const { return m_used >= m_limit; }
 
@@ -36,10 +37,17 @@ private:
 
 // What one offset of the source looks like as a facet record.
 struct SalvageCandidate {
+    std::uint64_t position = UINT64_MAX;
     bool plausible = false;       // may be a record (local tests)
     bool zeroNormal = false;
     bool needsZeroStyle = false;  // a zero normal right after a long zero run
     bool direction = false;       // unit normal along (or against) the vertices' normal
+    bool exact = false;           // normal bit for bit the vertices' unit normal, or its negation
+    bool crlf = false;            // holds a CR LF byte pair
+    bool crAtEnd = false;         // ends in CR and an LF follows
+    bool zerosBefore = false;     // a long zero run ends less than 50 bytes before it
+    bool zerosAfter = false;      // a long zero run starts less than 50 bytes after it, and missed it
+    bool proper = false;          // three different vertices that make a normal
     std::uint8_t edges = 0;       // distinct edges between different vertices
     std::uint8_t evidence = 0;    // bit i: edge i may count as evidence (no end at the origin)
     std::uint8_t shared = 0;      // of those, carried by some other candidate too
@@ -48,10 +56,16 @@ struct SalvageCandidate {
     std::uint16_t Attribute() const { return static_cast<std::uint16_t>(bytes[48] | (bytes[49] << 8)); }
 };
 
-// Local tests of the record at bytes[0..50). zerosBefore: zero bytes right
-// before it (capped); after/afterSize: the bytes that follow it.
-void EvaluateCandidate(const unsigned char* bytes, std::uint32_t zerosBefore, const unsigned char* after,
-                       std::size_t afterSize, SalvageCandidate& out);
+// Local tests of the record at bytes[0..50). behind: how many bytes before it
+// may be read; after/afterSize: the bytes that follow it; atEnd: the data ends
+// after those bytes.
+void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
+                       std::size_t afterSize, bool atEnd, SalvageCandidate& out);
+
+// Bit i set: the offset i of at[0..n) (n <= 64) may hold a record by its normal
+// alone (exactly zero, or of about unit length). at must have n + 49 bytes.
+// Never clears a bit the full test of EvaluateCandidate would keep.
+std::uint64_t NormalPrefilter(const unsigned char* at, unsigned n);
 
 class CSalvageScanner {
 public:
@@ -63,41 +77,59 @@ private:
     struct Phase {  // the run of plausible candidates on one 50-byte grid
         bool open = false;
         bool anchored = false;  // a strong record (or the file's first record slot) precedes the pending ones
-        std::uint64_t runStart = 0;
         std::uint64_t runLength = 0;      // plausible records so far
+        std::uint64_t evidence = 0;       // their shared edges and normals along their vertices' normal
         std::uint64_t pendingStart = 0;   // weak records waiting for a strong one after them
         std::uint64_t pendingCount = 0;
-        std::size_t run = SIZE_MAX;       // index into m_runLengths once the run has accepted records
+        std::size_t run = SIZE_MAX;       // index into m_runWeights once the run has accepted records
     };
     struct Stretch {  // records at start, start + 50, ... of one run
         std::uint64_t start;
         std::uint64_t count;
         std::size_t run;
+        bool needsFileAttribute = false;  // one record whose attribute word only the file's own attribute vouches for
+        std::uint16_t attribute = 0;
     };
+    enum class Tail { Sound, IfFileAttribute, Doubtful };
     struct Window;
 
     bool Pass(int pass, Window& window);
+    void Push(const SalvageCandidate& candidate);
     void Finalize(std::uint64_t p);
+    const SalvageCandidate* At(std::uint64_t p) const;
+    bool HeadSound(const SalvageCandidate& cur, const SalvageCandidate* next) const;
+    Tail TailCheck(const SalvageCandidate& cur) const;
     void CloseRun(Phase& phase);
-    void Accept(Phase& phase, std::uint64_t start, std::uint64_t count);
+    void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, bool needsFileAttribute = false,
+                std::uint16_t attribute = 0);
     std::vector<Stretch> Resolve();
-    bool Write(const std::vector<Stretch>& stretches);
+    bool Write(Window& window, const std::vector<Stretch>& stretches);
     void Progress(int pass, std::uint64_t position);
 
     CFileEx& m_source;
     CTargetWriter& m_target;
     CCommunicator& m_comm;
     std::uint64_t m_total = 0;
-    std::uint64_t m_candidates = 0;  // candidate positions of the deciding pass so far
     std::uint64_t m_dataEnd = 0;
     bool m_atEnd = false;            // the deciding pass reached the end of the data
+    bool m_intactLayout = false;     // length = header + count + 50 x stored count
     CEdgeCensus m_census;
-    std::vector<SalvageCandidate> m_ring;
+    std::vector<SalvageCandidate> m_ring;  // plausible candidates by position modulo its size
+    std::uint64_t m_queue[64] = {};        // positions waiting for their grid successor, oldest first
+    unsigned m_queueHead = 0, m_queueSize = 0;
     Phase m_phases[CSTLFile5::kRecordSize];
     std::vector<Stretch> m_stretches;
-    std::vector<std::uint64_t> m_runLengths;
-    bool m_haveAttribute = false;
-    std::uint16_t m_lastAttribute = 0;
+    struct RunWeight {
+        std::uint64_t evidence = 0, length = 0;
+        auto operator<=>(const RunWeight&) const = default;
+    };
+    std::vector<RunWeight> m_runWeights;
+    // Text-mode transfer: every LF of the file has a CR before it.
+    std::uint64_t m_loneLineFeeds = 0, m_crlfPairs = 0;
+    bool m_textTransfer = false;
+    // The attribute word of the strong records whose attribute bytes are not in doubt.
+    bool m_haveAttribute = false, m_mixedAttributes = false;
+    std::uint16_t m_fileAttribute = 0;
     std::uint32_t m_count = 0;
 };
 
