@@ -69,9 +69,10 @@
 // vertices' normal keeps the bytes. Text-mode transfers break a file into runs
 // of a few records, where ghost and real run are often equally long.
 //
-// Speed: most offsets fail on the normal alone, so four offsets at a time are
-// tested for a zero or unit-length normal with vector arithmetic first, and
-// only those that pass get the full test and their edges looked up.
+// Speed: most offsets fail on the normal alone, so sixteen offsets at a time
+// are first tested on the exponents a zero or unit-length normal can have, and
+// only those that pass get the full test; the census slots of a block's
+// candidates are fetched from memory together.
 //
 // Passes: the first counts edges (and the CR and LF bytes), the second decides,
 // the third reads the kept records again and writes them in the source's order.
@@ -84,7 +85,8 @@
 // and later records then rest on the grid and soup rules. The list of kept
 // stretches holds 40 bytes per unbroken run of kept records: it grows with the
 // number of breaks the damage made, not with the number of records. The rest
-// is fixed: a 1 MiB read window and a ring of 128 candidates.
+// is fixed: a 1 MiB read window, a ring of 128 candidates and the candidates
+// of one 4 KiB block (at most 4096 of 136 bytes).
 #include "salvage/SalvageScan.h"
 
 #include "EngineStrings.h"
@@ -115,7 +117,6 @@ constexpr std::size_t kChunk = std::size_t(1) << 20;
 constexpr std::size_t kBlock = 4096;    // offsets between two questions to the host
 constexpr std::size_t kRingSize = 128;  // holds p - 50 .. p + 50
 constexpr double kUnitTolerance = 2e-3;
-constexpr float kPrefilterTolerance = 2.001e-3f;  // the float sum's error is below 1e-6
 constexpr double kDirectionCos = 0.999;
 constexpr float kMaxCoordinate = 1e8f;
 constexpr std::uint64_t kTextTransferPairs = 4;  // CR LF pairs, with no lone LF, that show a text-mode transfer
@@ -213,6 +214,9 @@ std::size_t ZerosBefore(const unsigned char* at, std::size_t size, std::size_t l
 // none does.
 long LongZerosStartNear(const unsigned char* at, std::size_t size, bool atEnd)
 {
+    // Such a run would cover at[64], unless the data ends before it.
+    if (size > 64 && at[64] != 0)
+        return -1;
     for (std::size_t i = 0; i <= kNearZeros && i < size;) {
         if (at[i] != 0) {
             ++i;
@@ -230,6 +234,9 @@ long LongZerosStartNear(const unsigned char* at, std::size_t size, bool atEnd)
 // before at (behind bytes before it may be read).
 bool LongZerosEndNear(const unsigned char* at, std::size_t behind)
 {
+    // Such a run would cover at[-64].
+    if (behind < kLongZero || at[-64] != 0)
+        return false;
     for (std::size_t i = 0; i <= kNearZeros && i < behind;) {
         if (at[-1 - static_cast<std::ptrdiff_t>(i)] != 0) {
             ++i;
@@ -292,38 +299,28 @@ unsigned CEdgeCensus::Count(std::uint64_t key) const
     }
 }
 
+// A unit normal has every component below 2 and one of at least 1/sqrt(3) in
+// size, so the top seven exponent bits (byte 3 of each float, sign masked) are
+// at most 0x3F with one equal to 0x3F; a zero normal has them all zero. Bytes
+// alone, sixteen offsets at a time.
 std::uint64_t NormalPrefilter(const unsigned char* at, unsigned n)
 {
     std::uint64_t mask = 0;
 #if defined(__SSE2__)
-    // Bit k of a lane mask is the offset 4k: spread it to bit 4k of 16.
-    static constexpr std::uint16_t kSpread[16] = {0x0000, 0x0001, 0x0010, 0x0011, 0x0100, 0x0101, 0x0110, 0x0111,
-                                                  0x1000, 0x1001, 0x1010, 0x1011, 0x1100, 0x1101, 0x1110, 0x1111};
-    const __m128 one = _mm_set1_ps(1.0f), tolerance = _mm_set1_ps(kPrefilterTolerance), zero = _mm_setzero_ps();
-    const __m128 absMask = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+    const __m128i exponentBits = _mm_set1_epi8(0x7F), unitTop = _mm_set1_epi8(0x3F), zero = _mm_setzero_si128();
     for (unsigned g = 0; g < n; g += 16) {
-        std::uint64_t bits = 0;
-        for (unsigned s = 0; s < 4; ++s) {
-            // Lanes: the floats at offsets g+s, g+s+4, g+s+8, g+s+12 and 16 further on.
-            const __m128 a = _mm_loadu_ps(reinterpret_cast<const float*>(at + g + s));
-            const __m128 b = _mm_loadu_ps(reinterpret_cast<const float*>(at + g + s + 16));
-            const __m128 a2 = _mm_mul_ps(a, a), b2 = _mm_mul_ps(b, b);
-            const __m128 t = _mm_shuffle_ps(a2, b2, _MM_SHUFFLE(0, 0, 3, 3));
-            const __m128 next1 = _mm_shuffle_ps(a2, t, _MM_SHUFFLE(2, 0, 2, 1));
-            const __m128 next2 = _mm_shuffle_ps(a2, b2, _MM_SHUFFLE(1, 0, 3, 2));
-            const __m128 length2 = _mm_add_ps(_mm_add_ps(a2, next1), next2);
-            const __m128 unit = _mm_cmple_ps(_mm_and_ps(_mm_sub_ps(length2, one), absMask), tolerance);
-            const __m128 ok = _mm_or_ps(unit, _mm_cmpeq_ps(length2, zero));
-            bits |= static_cast<std::uint64_t>(kSpread[_mm_movemask_ps(ok)]) << s;
-        }
-        mask |= bits << g;
+        const auto top = [&](unsigned component) {
+            return _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at + g + 4 * component + 3)),
+                                 exponentBits);
+        };
+        const __m128i largest = _mm_max_epu8(_mm_max_epu8(top(0), top(1)), top(2));
+        const __m128i ok = _mm_or_si128(_mm_cmpeq_epi8(largest, unitTop), _mm_cmpeq_epi8(largest, zero));
+        mask |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(ok))) << g;
     }
 #else
     for (unsigned i = 0; i < n; ++i) {
-        float f[3];
-        std::memcpy(f, at + i, 12);
-        const float length2 = f[0] * f[0] + f[1] * f[1] + f[2] * f[2];
-        if (length2 == 0.0f || std::fabs(length2 - 1.0f) <= kPrefilterTolerance)
+        const unsigned largest = std::max({at[i + 3] & 0x7Fu, at[i + 7] & 0x7Fu, at[i + 11] & 0x7Fu});
+        if (largest == 0x3F || largest == 0)
             mask |= std::uint64_t(1) << i;
     }
 #endif
@@ -509,7 +506,8 @@ void CSalvageScanner::Progress(int pass, std::uint64_t position)
 bool CSalvageScanner::Pass(int pass, Window& window)
 {
     window.Rewind();
-    SalvageCandidate scratch;
+    std::vector<SalvageCandidate> batch;  // at most one per offset of a block
+    batch.reserve(kBlock);
     unsigned char before = 0;  // the byte before the block, for CR LF pairs across blocks
     for (std::uint64_t q = 0;;) {
         if (m_comm.QueryAbort())
@@ -543,27 +541,36 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             }
             return true;
         }
+        // The block's plausible candidates first, then their edges: the census
+        // slots are fetched from memory for all of them at once.
+        batch.clear();
         for (std::size_t g = 0; g < n; g += 64) {
             const unsigned m = static_cast<unsigned>(std::min<std::size_t>(64, n - g));
             for (std::uint64_t mask = NormalPrefilter(at + g, m); mask != 0; mask &= mask - 1) {
                 const std::size_t i = g + static_cast<std::size_t>(std::countr_zero(mask));
                 if (m_comm.QueryAbort())
                     return false;
-                SalvageCandidate& c = scratch;
+                SalvageCandidate& c = batch.emplace_back();
                 const std::size_t afterSize = available - i - kRecord;
                 EvaluateCandidate(at + i, behind + i, at + i + kRecord, afterSize, window.m_end, c);
-                if (!c.plausible)
+                if (!c.plausible) {
+                    batch.pop_back();
                     continue;
-                c.position = q + i;
-                if (pass == 0) {
-                    for (std::uint8_t e = 0; e < c.edges; ++e)
-                        m_census.Add(c.edgeKeys[e]);
-                } else {
-                    for (std::uint8_t e = 0; e < c.edges; ++e)
-                        if (c.evidence & (1u << e))
-                            c.shared += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
-                    Push(c);
                 }
+                c.position = q + i;
+                for (std::uint8_t e = 0; e < c.edges; ++e)
+                    m_census.Prefetch(c.edgeKeys[e]);
+            }
+        }
+        for (SalvageCandidate& c : batch) {
+            if (pass == 0) {
+                for (std::uint8_t e = 0; e < c.edges; ++e)
+                    m_census.Add(c.edgeKeys[e]);
+            } else {
+                for (std::uint8_t e = 0; e < c.edges; ++e)
+                    if (c.evidence & (1u << e))
+                        c.shared += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
+                Push(c);
             }
         }
         q += n;
