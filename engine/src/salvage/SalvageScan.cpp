@@ -98,6 +98,7 @@
 #include <cstring>
 #include <iterator>
 #include <map>
+#include <queue>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -566,7 +567,8 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             if (pass == 0) {
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Add(c.edgeKeys[e]);
-            } else {
+            } else if (!(m_textTransfer && c.crlf)) {
+                // (After a text-mode transfer a record that holds a CR LF had a CR inserted.)
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
                         c.shared += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
@@ -730,27 +732,115 @@ void CSalvageScanner::Finalize(std::uint64_t p)
 
 // Accepted records of different grids that overlap cannot all be real. A ghost
 // grid (a few bytes off, where the mesh's bytes happen to repeat: a plane at
-// zero height makes zero normals 4 bytes early) lives only inside the real
-// run it borrows its bytes from, and its vertices, being permuted, share fewer
-// edges and rarely have the stored normal's direction; so the run with more of
-// that evidence keeps the disputed bytes (the longer one where they tie).
-std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve()
+// zero height makes zero normals 4 bytes early) borrows its bytes from real
+// records, and its vertices, being permuted, share fewer edges and rarely have
+// the stored normal's direction. A ghost can also continue a real run across a
+// shift of the bytes, so runs are not compared as a whole: every stretch is cut
+// into the records some other stretch overlaps and the records nobody disputes,
+// the disputed pieces are read again for their evidence (shared edges, normal
+// along the vertices' normal), and the piece with more evidence per record (then
+// more in all) keeps the bytes.
+std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
 {
     // A record whose attribute only the file's attribute vouches for.
     const bool oneAttribute = m_haveAttribute && !m_mixedAttributes;
     std::erase_if(m_stretches, [&](const Stretch& s) {
         return s.needsFileAttribute && !(oneAttribute && s.attribute == m_fileAttribute);
     });
-    std::vector<std::size_t> order(m_stretches.size());
+    std::vector<Stretch>& all = m_stretches;
+    std::sort(all.begin(), all.end(), [](const Stretch& x, const Stretch& y) { return x.start < y.start; });
+    const auto end = [](const Stretch& x) { return x.start + kRecord * x.count; };
+
+    // Record ranges [first, last) of each stretch that another stretch overlaps.
+    std::map<std::size_t, std::vector<std::pair<std::uint64_t, std::uint64_t>>> disputed;
+    std::vector<std::size_t> active;  // earlier stretches that reach past the current start
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Stretch& s = all[i];
+        std::erase_if(active, [&](std::size_t t) { return end(all[t]) <= s.start; });
+        for (std::size_t t : active) {
+            const Stretch& o = all[t];
+            disputed[i].push_back({0, std::min(s.count, (end(o) - s.start + kRecord - 1) / kRecord)});
+            disputed[t].push_back({(s.start - o.start) / kRecord,
+                                   std::min(o.count, (end(s) - o.start + kRecord - 1) / kRecord)});
+        }
+        active.push_back(i);
+    }
+    if (disputed.empty())
+        return std::move(all);
+
+    struct Piece {
+        std::uint64_t start, count;
+        std::size_t run;
+        std::uint64_t evidence = 0;
+    };
+    std::vector<Stretch> kept;
+    std::vector<Piece> pieces;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Stretch& s = all[i];
+        auto it = disputed.find(i);
+        if (it == disputed.end()) {
+            kept.push_back(s);
+            continue;
+        }
+        auto& ranges = it->second;
+        std::sort(ranges.begin(), ranges.end());
+        std::uint64_t k = 0;
+        for (std::size_t r = 0; r < ranges.size();) {
+            std::uint64_t first = ranges[r].first, last = ranges[r].second;
+            for (++r; r < ranges.size() && ranges[r].first <= last; ++r)
+                last = std::max(last, ranges[r].second);
+            if (first > k)
+                kept.push_back({s.start + kRecord * k, first - k, s.run});
+            pieces.push_back({s.start + kRecord * first, last - first, s.run});
+            k = last;
+        }
+        if (k < s.count)
+            kept.push_back({s.start + kRecord * k, s.count - k, s.run});
+    }
+    m_stretches.clear();
+    m_stretches.shrink_to_fit();
+
+    // The evidence of every disputed record, read in the order of the source.
+    {
+        using Cursor = std::pair<std::uint64_t, std::size_t>;  // next record, piece
+        std::priority_queue<Cursor, std::vector<Cursor>, std::greater<>> next;
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            next.push({pieces[i].start, i});
+        window.Rewind();
+        SalvageCandidate c;
+        while (!next.empty()) {
+            const auto [at, i] = next.top();
+            next.pop();
+            std::size_t available, behind;
+            const unsigned char* bytes = window.At(at, available, behind);
+            if (available < kRecord)
+                continue;
+            EvaluateCandidate(bytes, behind, bytes + kRecord, available - kRecord, window.m_end, c);
+            if (c.plausible) {
+                for (std::uint8_t e = 0; e < c.edges; ++e)
+                    if (c.evidence & (1u << e))
+                        pieces[i].evidence += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
+                pieces[i].evidence += c.direction || c.exact ? 1 : 0;
+            }
+            if (at + kRecord < pieces[i].start + kRecord * pieces[i].count)
+                next.push({at + kRecord, i});
+        }
+    }
+    std::vector<std::size_t> order(pieces.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return m_runWeights[m_stretches[a].run] > m_runWeights[m_stretches[b].run];
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const Piece& x = pieces[a];
+        const Piece& y = pieces[b];
+        if (x.evidence * y.count != y.evidence * x.count)
+            return x.evidence * y.count > y.evidence * x.count;
+        if (x.evidence != y.evidence)
+            return x.evidence > y.evidence;
+        return m_runWeights[x.run] > m_runWeights[y.run];
     });
-    std::map<std::uint64_t, std::uint64_t> claimed;  // start -> end of bytes already kept
-    std::vector<Stretch> kept;
+    std::map<std::uint64_t, std::uint64_t> claimed;  // start -> end of disputed bytes already kept
     for (std::size_t i : order) {
-        const Stretch& s = m_stretches[i];
+        const Piece& s = pieces[i];
         std::uint64_t pieceStart = s.start, pieceCount = 0;
         auto flush = [&] {
             if (pieceCount != 0) {
@@ -772,7 +862,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve()
         }
         flush();
     }
-    std::sort(kept.begin(), kept.end(), [](const Stretch& a, const Stretch& b) { return a.start < b.start; });
+    std::sort(kept.begin(), kept.end(), [](const Stretch& x, const Stretch& y) { return x.start < y.start; });
     return kept;
 }
 
@@ -815,7 +905,7 @@ std::uint32_t CSalvageScanner::Run()
             for (Phase& phase : m_phases)
                 if (phase.open)
                     CloseRun(phase);
-            const std::vector<Stretch> kept = Resolve();
+            const std::vector<Stretch> kept = Resolve(window);
             m_stretches.clear();
             m_stretches.shrink_to_fit();
             Write(window, kept);

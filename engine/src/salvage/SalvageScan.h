@@ -102,7 +102,7 @@ private:
     void CloseRun(Phase& phase);
     void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, bool needsFileAttribute = false,
                 std::uint16_t attribute = 0);
-    std::vector<Stretch> Resolve();
+    std::vector<Stretch> Resolve(Window& window);
     bool Write(Window& window, const std::vector<Stretch>& stretches);
     void Progress(int pass, std::uint64_t position);
 
