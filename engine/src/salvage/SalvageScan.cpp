@@ -737,9 +737,12 @@ void CSalvageScanner::Finalize(std::uint64_t p)
 // the stored normal's direction. A ghost can also continue a real run across a
 // shift of the bytes, so runs are not compared as a whole: every stretch is cut
 // into the records some other stretch overlaps and the records nobody disputes,
-// the disputed pieces are read again for their evidence (shared edges, normal
-// along the vertices' normal), and the piece with more evidence per record (then
-// more in all) keeps the bytes.
+// each disputed piece is read again with up to 8 records of its stretch on each
+// side for its evidence (shared edges; an exact normal counts twice, a normal
+// along the vertices' normal once), and the piece with clearly more evidence
+// per record keeps the bytes. Where that is close, the longer run keeps them: a
+// ghost of a plane at constant height is the real geometry with its axes
+// turned, exact normals and all, and only as long as the stretch it borrows.
 std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
 {
     // A record whose attribute only the file's attribute vouches for.
@@ -771,8 +774,14 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
     struct Piece {
         std::uint64_t start, count;
         std::size_t run;
-        std::uint64_t evidence = 0;
+        std::uint64_t from, records;  // the piece with up to kContext records of its stretch on each side
+        std::uint64_t evidence = 0;   // of those records
+        int Level() const  // evidence per record, in steps of about 25 %
+        {
+            return static_cast<int>(std::floor(std::log(1.0 + double(evidence) / double(records)) / std::log(1.25)));
+        }
     };
+    constexpr std::uint64_t kContext = 8;
     std::vector<Stretch> kept;
     std::vector<Piece> pieces;
     for (std::size_t i = 0; i < all.size(); ++i) {
@@ -791,7 +800,9 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
                 last = std::max(last, ranges[r].second);
             if (first > k)
                 kept.push_back({s.start + kRecord * k, first - k, s.run});
-            pieces.push_back({s.start + kRecord * first, last - first, s.run});
+            const std::uint64_t from = first > kContext ? first - kContext : 0;
+            const std::uint64_t to = std::min(s.count, last + kContext);
+            pieces.push_back({s.start + kRecord * first, last - first, s.run, s.start + kRecord * from, to - from});
             k = last;
         }
         if (k < s.count)
@@ -805,7 +816,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         using Cursor = std::pair<std::uint64_t, std::size_t>;  // next record, piece
         std::priority_queue<Cursor, std::vector<Cursor>, std::greater<>> next;
         for (std::size_t i = 0; i < pieces.size(); ++i)
-            next.push({pieces[i].start, i});
+            next.push({pieces[i].from, i});
         window.Rewind();
         SalvageCandidate c;
         while (!next.empty()) {
@@ -820,9 +831,9 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
                         pieces[i].evidence += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
-                pieces[i].evidence += c.direction || c.exact ? 1 : 0;
+                pieces[i].evidence += c.exact ? 2 : c.direction ? 1 : 0;
             }
-            if (at + kRecord < pieces[i].start + kRecord * pieces[i].count)
+            if (at + kRecord < pieces[i].from + kRecord * pieces[i].records)
                 next.push({at + kRecord, i});
         }
     }
@@ -832,11 +843,11 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const Piece& x = pieces[a];
         const Piece& y = pieces[b];
-        if (x.evidence * y.count != y.evidence * x.count)
-            return x.evidence * y.count > y.evidence * x.count;
-        if (x.evidence != y.evidence)
-            return x.evidence > y.evidence;
-        return m_runWeights[x.run] > m_runWeights[y.run];
+        if (x.Level() != y.Level())
+            return x.Level() > y.Level();
+        if (m_runWeights[x.run].length != m_runWeights[y.run].length)
+            return m_runWeights[x.run].length > m_runWeights[y.run].length;
+        return x.evidence * y.records > y.evidence * x.records;
     });
     std::map<std::uint64_t, std::uint64_t> claimed;  // start -> end of disputed bytes already kept
     for (std::size_t i : order) {
