@@ -38,8 +38,9 @@
 //    the unit normal of the vertices or its negation; or it is zero and the next
 //    record of the run, a proper triangle, has a zero normal too (the file
 //    writes zero normals); or a long zero run ends less than 50 bytes before it
-//    (zeroing writes only zeros and does not shift the grid; zero bytes right
-//    at its start must be what its vertices give); or the file went through a text-mode transfer and the record holds
+//    (zeroing writes only zeros and does not shift the grid; a record whose
+//    first bytes continue the zeros is kept only where the file writes zero
+//    normals); or the file went through a text-mode transfer and the record holds
 //    no CR LF pair (such a transfer inserts nothing but the CR of a CR LF).
 //  - A run's last record (its attribute word, bytes 48..50): a long zero run
 //    starts less than 50 bytes after it, not right after a zero byte of it
@@ -367,15 +368,13 @@ void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const uns
     if (leading != 0 && zerosBefore >= kLongZero) {
         if (leading > 12)
             return;  // a vertex byte is unknown
-        if (zeroNormal) {
-            out.needsZeroStyle = true;
-        } else {
-            if (!proper)
-                return;
-            for (std::size_t i = 0; 4 * i < leading; ++i)
-                if (Bits(f[i]) != Bits(u[i]))
-                    return;
-        }
+        // A normal whose first bytes were zeroed is still of unit length where
+        // they were the low bytes of a tiny component, and then even equals the
+        // vertices' normal while the stored one did not: only a file of zero
+        // normals keeps such a record.
+        if (!zeroNormal)
+            return;
+        out.needsZeroStyle = true;
     }
     // Trailing zeros that a long zero run continues: only the attribute may be in it.
     std::size_t trailing = 0;
@@ -569,15 +568,46 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                     m_census.Add(c.edgeKeys[e]);
             } else if (!(m_textTransfer && c.crlf)) {
                 // (After a text-mode transfer a record that holds a CR LF had a CR inserted.)
+                const std::size_t i = static_cast<std::size_t>(c.position - q);
+                const unsigned overlapping = SameBytesCounted(c, at + i, behind + i, available - i, window.m_end);
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
-                        c.shared += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
+                        c.shared += m_census.Count(c.edgeKeys[e]) >= 2u + ((overlapping >> e) & 1u) ? 1 : 0;
                 Push(c);
             }
         }
         q += n;
         Progress(pass, q);
     }
+}
+
+// Bit i: the census counted edge i of c a second time from the same bytes, in
+// the candidate 12 bytes before it (its second and third vertex are c's first
+// and second) or 12 bytes after it (its first and second are c's second and
+// third). Bytes read twice are not a second facet.
+unsigned CSalvageScanner::SameBytesCounted(const SalvageCandidate& c, const unsigned char* at, std::size_t behind,
+                                           std::size_t available, bool atEnd) const
+{
+    if (c.edges != 3)
+        return 0;  // the shared pairs exist only between three different vertices
+    unsigned bits = 0;
+    SalvageCandidate other;
+    const auto counted = [&](const SalvageCandidate& o, std::uint64_t key) {
+        return o.plausible && std::find(o.edgeKeys, o.edgeKeys + o.edges, key) != o.edgeKeys + o.edges;
+    };
+    // Only where the count is exactly 2 does a second count from the same bytes matter.
+    const auto mayRecord = [](const unsigned char* b) { return NormalPrefilter(b, 1) != 0; };
+    if (behind >= 12 && m_census.Count(c.edgeKeys[0]) == 2 && mayRecord(at - 12)) {
+        EvaluateCandidate(at - 12, behind - 12, at + kRecord - 12, available - kRecord + 12, atEnd, other);
+        if (counted(other, c.edgeKeys[0]))
+            bits |= 1u;  // edge a-b
+    }
+    if (available >= kRecord + 12 && m_census.Count(c.edgeKeys[1]) == 2 && mayRecord(at + 12)) {
+        EvaluateCandidate(at + 12, behind + 12, at + kRecord + 12, available - kRecord - 12, atEnd, other);
+        if (counted(other, c.edgeKeys[1]))
+            bits |= 2u;  // edge b-c
+    }
+    return bits;
 }
 
 const SalvageCandidate* CSalvageScanner::At(std::uint64_t p) const
@@ -828,9 +858,10 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
                 continue;
             EvaluateCandidate(bytes, behind, bytes + kRecord, available - kRecord, window.m_end, c);
             if (c.plausible) {
+                const unsigned overlapping = SameBytesCounted(c, bytes, behind, available, window.m_end);
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
-                        pieces[i].evidence += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
+                        pieces[i].evidence += m_census.Count(c.edgeKeys[e]) >= 2u + ((overlapping >> e) & 1u) ? 1 : 0;
                 pieces[i].evidence += c.exact ? 2 : c.direction ? 1 : 0;
             }
             if (at + kRecord < pieces[i].from + kRecord * pieces[i].records)

@@ -97,6 +97,8 @@ private:
     void Push(const SalvageCandidate& candidate);
     void Finalize(std::uint64_t p);
     const SalvageCandidate* At(std::uint64_t p) const;
+    unsigned SameBytesCounted(const SalvageCandidate& c, const unsigned char* at, std::size_t behind,
+                              std::size_t available, bool atEnd) const;
     bool HeadSound(const SalvageCandidate& cur, const SalvageCandidate* next) const;
     Tail TailCheck(const SalvageCandidate& cur) const;
     void CloseRun(Phase& phase);
