@@ -336,10 +336,13 @@ void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const uns
     float f[12];
     std::memcpy(f, bytes, 48);
     // The normal first: it rejects almost every offset that is not a record.
-    const bool zeroNormal = f[0] == 0.0f && f[1] == 0.0f && f[2] == 0.0f;
+    // Zero with one sign throughout: (0, 0, -0) is what a (0, 0, 1) normal one byte on gives.
+    std::uint32_t nb[3];
+    std::memcpy(nb, bytes, 12);
+    const bool zeroNormal = (nb[0] | nb[1] | nb[2]) == 0 || (nb[0] == 0x80000000u && nb[1] == nb[0] && nb[2] == nb[0]);
     if (!zeroNormal) {
         if (!IsOrdinary(f[0]) || !IsOrdinary(f[1]) || !IsOrdinary(f[2]))
-            return;
+            return;  // (and a zero normal of mixed signs fails the length test)
         const double l2 = double(f[0]) * f[0] + double(f[1]) * f[1] + double(f[2]) * f[2];
         if (std::fabs(l2 - 1.0) > kUnitTolerance)
             return;
@@ -644,7 +647,7 @@ void CSalvageScanner::CloseRun(Phase& phase)
     phase = Phase{};
 }
 
-void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t count, bool needsFileAttribute,
+void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs,
                              std::uint16_t attribute)
 {
     if (phase.run == SIZE_MAX) {
@@ -652,21 +655,22 @@ void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t co
         m_runWeights.emplace_back();
     }
     Stretch* last = m_stretches.empty() || m_stretches.back().run != phase.run ? nullptr : &m_stretches.back();
-    if (!needsFileAttribute && last && !last->needsFileAttribute && last->start + kRecord * last->count == start)
+    if (needs == 0 && last && last->needs == 0 && last->start + kRecord * last->count == start)
         last->count += count;
     else
-        m_stretches.push_back({start, count, phase.run, needsFileAttribute, attribute});
+        m_stretches.push_back({start, count, phase.run, needs, attribute});
 }
 
 // The first bytes of a run's first record: see the rules at the top.
-bool CSalvageScanner::HeadSound(const SalvageCandidate& cur, const SalvageCandidate* next) const
+CSalvageScanner::Head CSalvageScanner::HeadCheck(const SalvageCandidate& cur, const SalvageCandidate* next) const
 {
     if (cur.exact || cur.zerosBefore)
-        return true;
+        return Head::Sound;
     if (m_textTransfer && !cur.crlf)
-        return true;
+        return Head::Sound;
     const bool verticesShared = cur.shared >= 2 || (cur.edges != 0 && cur.shared == cur.edges);
-    return cur.zeroNormal && verticesShared && next && next->zeroNormal && next->proper;
+    return cur.zeroNormal && verticesShared && next && next->zeroNormal && next->proper ? Head::IfZeroNormalFile
+                                                                                       : Head::Doubtful;
 }
 
 // The last bytes of a run's last record: see the rules at the top.
@@ -739,8 +743,12 @@ void CSalvageScanner::Finalize(std::uint64_t p)
     };
     if (strong && !tailExposed)
         noteAttribute(cur.Attribute());
-    if (strong && headExposed && !HeadSound(cur, next)) {
+    if (strong && !headExposed)
+        ++(cur.zeroNormal ? m_zeroNormals : m_otherNormals);
+    const Head head = strong && headExposed ? HeadCheck(cur, next) : Head::Sound;
+    if (head == Head::Doubtful) {
         // Its shared vertices still prove the grid; only its first bytes are in doubt.
+        Accept(phase, p, 1, kBlocker);
         phase.anchored = true;
         phase.pendingCount = 0;
         if (last)
@@ -750,10 +758,11 @@ void CSalvageScanner::Finalize(std::uint64_t p)
     const Tail tail = tailExposed ? TailCheck(cur) : Tail::Sound;
     if (phase.anchored && phase.pendingCount != 0)
         Accept(phase, phase.pendingStart, phase.pendingCount);
-    if (tail == Tail::Sound)
-        Accept(phase, p, 1);
-    else if (tail == Tail::IfFileAttribute)
-        Accept(phase, p, 1, true, cur.Attribute());
+    const std::uint8_t needs = (head == Head::IfZeroNormalFile ? kNeedsZeroNormalFile : 0) |
+                               (tail == Tail::IfFileAttribute ? kNeedsFileAttribute : 0) |
+                               (tail == Tail::Doubtful ? kBlocker : 0);
+    if (strong || tail != Tail::Doubtful)
+        Accept(phase, p, 1, needs, cur.Attribute());
     phase.pendingCount = 0;
     phase.anchored = true;
     if (last)
@@ -775,11 +784,15 @@ void CSalvageScanner::Finalize(std::uint64_t p)
 // turned, exact normals and all, and only as long as the stretch it borrows.
 std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
 {
-    // A record whose attribute only the file's attribute vouches for.
+    // What the file vouches for. A record it does not vouch for still holds its
+    // bytes against other grids.
     const bool oneAttribute = m_haveAttribute && !m_mixedAttributes;
-    std::erase_if(m_stretches, [&](const Stretch& s) {
-        return s.needsFileAttribute && !(oneAttribute && s.attribute == m_fileAttribute);
-    });
+    const bool zeroNormalFile = m_zeroNormals != 0 && m_otherNormals * 100 <= m_zeroNormals;
+    for (Stretch& s : m_stretches) {
+        if (((s.needs & kNeedsFileAttribute) && !(oneAttribute && s.attribute == m_fileAttribute)) ||
+            ((s.needs & kNeedsZeroNormalFile) && !zeroNormalFile))
+            s.needs = kBlocker;
+    }
     std::vector<Stretch>& all = m_stretches;
     std::sort(all.begin(), all.end(), [](const Stretch& x, const Stretch& y) { return x.start < y.start; });
     const auto end = [](const Stretch& x) { return x.start + kRecord * x.count; };
@@ -798,12 +811,17 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         }
         active.push_back(i);
     }
+    const auto written = [](std::vector<Stretch> list) {
+        std::erase_if(list, [](const Stretch& x) { return (x.needs & kBlocker) != 0; });
+        return list;
+    };
     if (disputed.empty())
-        return std::move(all);
+        return written(std::move(all));
 
     struct Piece {
         std::uint64_t start, count;
         std::size_t run;
+        std::uint8_t needs;
         std::uint64_t from, records;  // the piece with up to kContext records of its stretch on each side
         std::uint64_t evidence = 0;   // of those records
         int Level() const  // evidence per record, in steps of about 25 %
@@ -829,14 +847,15 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
             for (++r; r < ranges.size() && ranges[r].first <= last; ++r)
                 last = std::max(last, ranges[r].second);
             if (first > k)
-                kept.push_back({s.start + kRecord * k, first - k, s.run});
+                kept.push_back({s.start + kRecord * k, first - k, s.run, s.needs});
             const std::uint64_t from = first > kContext ? first - kContext : 0;
             const std::uint64_t to = std::min(s.count, last + kContext);
-            pieces.push_back({s.start + kRecord * first, last - first, s.run, s.start + kRecord * from, to - from});
+            pieces.push_back(
+                {s.start + kRecord * first, last - first, s.run, s.needs, s.start + kRecord * from, to - from});
             k = last;
         }
         if (k < s.count)
-            kept.push_back({s.start + kRecord * k, s.count - k, s.run});
+            kept.push_back({s.start + kRecord * k, s.count - k, s.run, s.needs});
     }
     m_stretches.clear();
     m_stretches.shrink_to_fit();
@@ -886,7 +905,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         std::uint64_t pieceStart = s.start, pieceCount = 0;
         auto flush = [&] {
             if (pieceCount != 0) {
-                kept.push_back({pieceStart, pieceCount, s.run});
+                kept.push_back({pieceStart, pieceCount, s.run, s.needs});
                 claimed[pieceStart] = pieceStart + kRecord * pieceCount;
             }
         };
@@ -905,7 +924,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         flush();
     }
     std::sort(kept.begin(), kept.end(), [](const Stretch& x, const Stretch& y) { return x.start < y.start; });
-    return kept;
+    return written(std::move(kept));
 }
 
 // The kept records, in the order of the source, read again through the reader.

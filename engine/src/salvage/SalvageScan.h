@@ -83,14 +83,21 @@ private:
         std::uint64_t pendingCount = 0;
         std::size_t run = SIZE_MAX;       // index into m_runWeights once the run has accepted records
     };
+    // What a one-record stretch still needs to be written.
+    enum : std::uint8_t {
+        kNeedsFileAttribute = 1,   // its attribute word: only the file's own attribute vouches for it
+        kNeedsZeroNormalFile = 2,  // its zero normal: only a file of zero normals vouches for it
+        kBlocker = 4,              // never written: a real record in doubt, whose bytes no other grid may take
+    };
     struct Stretch {  // records at start, start + 50, ... of one run
         std::uint64_t start;
         std::uint64_t count;
         std::size_t run;
-        bool needsFileAttribute = false;  // one record whose attribute word only the file's own attribute vouches for
+        std::uint8_t needs = 0;
         std::uint16_t attribute = 0;
     };
     enum class Tail { Sound, IfFileAttribute, Doubtful };
+    enum class Head { Sound, IfZeroNormalFile, Doubtful };
     struct Window;
 
     bool Pass(int pass, Window& window);
@@ -99,10 +106,10 @@ private:
     const SalvageCandidate* At(std::uint64_t p) const;
     unsigned SameBytesCounted(const SalvageCandidate& c, const unsigned char* at, std::size_t behind,
                               std::size_t available, bool atEnd) const;
-    bool HeadSound(const SalvageCandidate& cur, const SalvageCandidate* next) const;
+    Head HeadCheck(const SalvageCandidate& cur, const SalvageCandidate* next) const;
     Tail TailCheck(const SalvageCandidate& cur) const;
     void CloseRun(Phase& phase);
-    void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, bool needsFileAttribute = false,
+    void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs = 0,
                 std::uint16_t attribute = 0);
     std::vector<Stretch> Resolve(Window& window);
     bool Write(Window& window, const std::vector<Stretch>& stretches);
@@ -132,6 +139,8 @@ private:
     // The attribute word of the strong records whose attribute bytes are not in doubt.
     bool m_haveAttribute = false, m_mixedAttributes = false;
     std::uint16_t m_fileAttribute = 0;
+    // Strong records with a zero normal and with another one.
+    std::uint64_t m_zeroNormals = 0, m_otherNormals = 0;
     std::uint32_t m_count = 0;
 };
 
