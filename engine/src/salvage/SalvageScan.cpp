@@ -511,6 +511,7 @@ bool CSalvageScanner::Pass(int pass, Window& window)
     window.Rewind();
     std::vector<SalvageCandidate> batch;  // at most one per offset of a block
     batch.reserve(kBlock);
+    std::vector<std::size_t> crlfAt;  // CR LF pairs of the block (offsets of the CR)
     unsigned char before = 0;  // the byte before the block, for CR LF pairs across blocks
     for (std::uint64_t q = 0;;) {
         if (m_comm.QueryAbort())
@@ -565,7 +566,31 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                     m_census.Prefetch(c.edgeKeys[e]);
             }
         }
+        // After a text-mode transfer the original offset of a byte is its offset
+        // less the CRs inserted before it, one per CR LF pair.
+        crlfAt.clear();
+        if (pass == 1 && m_textTransfer)
+            for (std::size_t j = 0; j < n; ++j) {
+                const unsigned char* cr = static_cast<const unsigned char*>(std::memchr(at + j, kCR, n - j));
+                if (!cr)
+                    break;
+                j = static_cast<std::size_t>(cr - at);
+                if (cr[1] == kLF)
+                    crlfAt.push_back(j);
+            }
+        std::size_t pairs = 0;  // of crlfAt, before the candidate
         for (SalvageCandidate& c : batch) {
+            if (pass == 1 && m_textTransfer) {
+                const std::size_t i = static_cast<std::size_t>(c.position - q);
+                while (pairs < crlfAt.size() && crlfAt[pairs] < i)
+                    ++pairs;
+                const std::uint64_t original = c.position - m_pairsBefore - pairs;
+                const bool onGrid = original >= kFirstRecord && (original - kFirstRecord) % kRecord == 0;
+                if (onGrid && !c.crlf && !c.crAtEnd)
+                    KeepTransferred(c.position);
+                if (!c.crlf)
+                    m_transferGrid[onGrid ? 1 : 0] += TransferEvidence(c);
+            }
             if (pass == 0) {
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Add(c.edgeKeys[e]);
@@ -579,9 +604,31 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                 Push(c);
             }
         }
+        m_pairsBefore += crlfAt.size();
         q += n;
         Progress(pass, q);
     }
+}
+
+// One for a candidate whose vertices the census shows shared (counted before
+// its edges are: enough to tell the grid a transfer predicts from another).
+unsigned CSalvageScanner::TransferEvidence(const SalvageCandidate& c) const
+{
+    unsigned shared = 0;
+    for (std::uint8_t e = 0; e < c.edges; ++e)
+        if (c.evidence & (1u << e))
+            shared += m_census.Count(c.edgeKeys[e]) >= 2 ? 1 : 0;
+    return shared >= 2 ? 1 : 0;
+}
+
+void CSalvageScanner::KeepTransferred(std::uint64_t p)
+{
+    if (!m_transferred.empty() && m_transferred.back().start + kRecord * m_transferred.back().count == p) {
+        ++m_transferred.back().count;
+        return;
+    }
+    m_transferred.push_back({p, 1, m_runWeights.size()});
+    m_runWeights.push_back({0, 1});
 }
 
 // Bit i: the census counted edge i of c a second time from the same bytes, in
@@ -745,6 +792,10 @@ void CSalvageScanner::Finalize(std::uint64_t p)
         noteAttribute(cur.Attribute());
     if (strong && !headExposed)
         ++(cur.zeroNormal ? m_zeroNormals : m_otherNormals);
+    if (strong)
+        for (int i = 12; i < 48; i += 4)
+            if ((cur.bytes[i + 3] & 0x7F) != 0 || cur.bytes[i + 2] != 0)
+                ++m_exponents[((cur.bytes[i + 3] & 0x7F) << 1) | (cur.bytes[i + 2] >> 7)];
     const Head head = strong && headExposed ? HeadCheck(cur, next) : Head::Sound;
     if (head == Head::Doubtful) {
         // Its shared vertices still prove the grid; only its first bytes are in doubt.
@@ -778,7 +829,8 @@ void CSalvageScanner::Finalize(std::uint64_t p)
 // into the records some other stretch overlaps and the records nobody disputes,
 // each disputed piece is read again with up to 8 records of its stretch on each
 // side for its evidence (shared edges; an exact normal counts twice, a normal
-// along the vertices' normal once), and the piece with clearly more evidence
+// along the vertices' normal once; coordinates of the sizes the file's strong
+// records have, once), and the piece with clearly more evidence
 // per record keeps the bytes. Where that is close, the longer run keeps them: a
 // ghost of a plane at constant height is the real geometry with its axes
 // turned, exact normals and all, and only as long as the stretch it borrows.
@@ -826,7 +878,10 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         std::uint64_t evidence = 0;   // of those records
         int Level() const  // evidence per record, in steps of about 25 %
         {
-            return static_cast<int>(std::floor(std::log(1.0 + double(evidence) / double(records)) / std::log(1.25)));
+            // As if 4 more records of middling evidence came with it: one
+            // record's evidence alone says little.
+            const double perRecord = (double(evidence) + 2.0 * 4) / (double(records) + 4);
+            return static_cast<int>(std::floor(std::log(1.0 + perRecord) / std::log(1.25)));
         }
     };
     constexpr std::uint64_t kContext = 8;
@@ -860,6 +915,30 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
     m_stretches.clear();
     m_stretches.shrink_to_fit();
 
+    // The sizes the file's coordinates have: a grid one to three bytes off turns
+    // bytes of the mantissa into exponents, far outside them.
+    int lowest = 0, highest = 255;
+    {
+        std::uint64_t total = 0, below = 0;
+        for (std::uint64_t n : m_exponents)
+            total += n;
+        while (lowest < 255 && (below + m_exponents[lowest]) * 20 <= total)
+            below += m_exponents[lowest++];
+        std::uint64_t above = 0;
+        while (highest > 0 && (above + m_exponents[highest]) * 20 <= total)
+            above += m_exponents[highest--];
+        lowest = std::max(0, lowest - 8);
+        highest = std::min(255, highest + 8);
+    }
+    const auto usualSizes = [&](const unsigned char* bytes) {
+        for (int i = 12; i < 48; i += 4) {
+            const int exponent = ((bytes[i + 3] & 0x7F) << 1) | (bytes[i + 2] >> 7);
+            if ((exponent != 0 || (bytes[i + 2] & 0x7F) != 0 || bytes[i + 1] != 0 || bytes[i] != 0) &&
+                (exponent < lowest || exponent > highest))
+                return false;
+        }
+        return true;
+    };
     // The evidence of every disputed record, read in the order of the source.
     {
         using Cursor = std::pair<std::uint64_t, std::size_t>;  // next record, piece
@@ -881,7 +960,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
                         pieces[i].evidence += m_census.Count(c.edgeKeys[e]) >= 2u + ((overlapping >> e) & 1u) ? 1 : 0;
-                pieces[i].evidence += c.exact ? 2 : c.direction ? 1 : 0;
+                pieces[i].evidence += (c.exact ? 2 : c.direction ? 1 : 0) + (usualSizes(c.bytes) ? 1 : 0);
             }
             if (at + kRecord < pieces[i].from + kRecord * pieces[i].records)
                 next.push({at + kRecord, i});
@@ -966,6 +1045,12 @@ std::uint32_t CSalvageScanner::Run()
             for (Phase& phase : m_phases)
                 if (phase.open)
                     CloseRun(phase);
+            // The grid a text-mode transfer predicts holds the file's records, if
+            // the records with shared vertices are found on it, not off it.
+            if (m_textTransfer && m_transferGrid[1] != 0 && m_transferGrid[0] * 5 <= m_transferGrid[1])
+                m_stretches = std::move(m_transferred);
+            m_transferred.clear();
+            m_transferred.shrink_to_fit();
             const std::vector<Stretch> kept = Resolve(window);
             m_stretches.clear();
             m_stretches.shrink_to_fit();

@@ -109,6 +109,8 @@ private:
     Head HeadCheck(const SalvageCandidate& cur, const SalvageCandidate* next) const;
     Tail TailCheck(const SalvageCandidate& cur) const;
     void CloseRun(Phase& phase);
+    unsigned TransferEvidence(const SalvageCandidate& c) const;
+    void KeepTransferred(std::uint64_t p);
     void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs = 0,
                 std::uint16_t attribute = 0);
     std::vector<Stretch> Resolve(Window& window);
@@ -136,11 +138,16 @@ private:
     // Text-mode transfer: every LF of the file has a CR before it.
     std::uint64_t m_loneLineFeeds = 0, m_crlfPairs = 0;
     bool m_textTransfer = false;
+    std::uint64_t m_pairsBefore = 0;     // CR LF pairs before the current block
+    std::vector<Stretch> m_transferred;  // the records on the grid a transfer predicts
+    std::uint64_t m_transferGrid[2] = {};  // candidates with shared vertices off and on that grid
     // The attribute word of the strong records whose attribute bytes are not in doubt.
     bool m_haveAttribute = false, m_mixedAttributes = false;
     std::uint16_t m_fileAttribute = 0;
     // Strong records with a zero normal and with another one.
     std::uint64_t m_zeroNormals = 0, m_otherNormals = 0;
+    // Exponents of the strong records' coordinates other than zero: the file's range of sizes.
+    std::uint64_t m_exponents[256] = {};
     std::uint32_t m_count = 0;
 };
 
