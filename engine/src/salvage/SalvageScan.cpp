@@ -845,7 +845,24 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
             ((s.needs & kNeedsZeroNormalFile) && !zeroNormalFile))
             s.needs = kBlocker;
     }
+    // Whole stretches of each run (two grids accepted in turn leave them in pieces).
     std::vector<Stretch>& all = m_stretches;
+    std::sort(all.begin(), all.end(), [](const Stretch& x, const Stretch& y) {
+        return x.run != y.run ? x.run < y.run : x.start < y.start;
+    });
+    std::size_t merged = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (merged != 0) {
+            Stretch& last = all[merged - 1];
+            if (last.run == all[i].run && last.needs == 0 && all[i].needs == 0 &&
+                last.start + kRecord * last.count == all[i].start) {
+                last.count += all[i].count;
+                continue;
+            }
+        }
+        all[merged++] = all[i];
+    }
+    all.resize(merged);
     std::sort(all.begin(), all.end(), [](const Stretch& x, const Stretch& y) { return x.start < y.start; });
     const auto end = [](const Stretch& x) { return x.start + kRecord * x.count; };
 
