@@ -69,8 +69,11 @@ KALVO_API int32_t RunRepairJob(const void* block);
  * mode or a null record is refused: result 0 and no message at all.
  * KALVO_MODE_STRICT runs exactly the job of RunRepairJob. KALVO_MODE_SALVAGE
  * keeps every record that survived intact, whatever its stored normal; same
- * messages, same fixed-file layout. Result: 1 when at least one facet was
- * written, else 0. */
+ * messages, same fixed-file layout. It reads the source twice to decide and
+ * once more to write (the percent rises over the three), and asks
+ * EM_QUERY_ABORT before every record candidate and every 4 KiB of the first
+ * two readings and before every record written. Result: 1 when at least one
+ * facet was written, else 0. */
 enum { KALVO_MODE_STRICT = 0, KALVO_MODE_SALVAGE = 1 };
 enum { KALVO_JOB_OPTIONS_VERSION = 1 };
 
