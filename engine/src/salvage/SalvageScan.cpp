@@ -690,7 +690,8 @@ void CSalvageScanner::Push(const SalvageCandidate& c)
 void CSalvageScanner::CloseRun(Phase& phase)
 {
     if (phase.run != SIZE_MAX)
-        m_runWeights[phase.run] = {phase.evidence, phase.runLength};
+        m_runWeights[phase.run] = {phase.evidence,       phase.runLength,       phase.zeroNormals, phase.otherNormals,
+                                   phase.haveAttribute, phase.mixedAttributes, phase.attribute};
     phase = Phase{};
 }
 
@@ -780,18 +781,16 @@ void CSalvageScanner::Finalize(std::uint64_t p)
         }
         return;
     }
-    const auto noteAttribute = [this](std::uint16_t attribute) {
-        if (!m_haveAttribute) {
-            m_haveAttribute = true;
-            m_fileAttribute = attribute;
-        } else if (attribute != m_fileAttribute) {
-            m_mixedAttributes = true;
+    if (strong && !tailExposed) {
+        if (!phase.haveAttribute) {
+            phase.haveAttribute = true;
+            phase.attribute = cur.Attribute();
+        } else if (cur.Attribute() != phase.attribute) {
+            phase.mixedAttributes = true;
         }
-    };
-    if (strong && !tailExposed)
-        noteAttribute(cur.Attribute());
+    }
     if (strong && !headExposed)
-        ++(cur.zeroNormal ? m_zeroNormals : m_otherNormals);
+        ++(cur.zeroNormal ? phase.zeroNormals : phase.otherNormals);
     if (strong)
         for (int i = 12; i < 48; i += 4)
             if ((cur.bytes[i + 3] & 0x7F) != 0 || cur.bytes[i + 2] != 0)
@@ -836,15 +835,6 @@ void CSalvageScanner::Finalize(std::uint64_t p)
 // turned, exact normals and all, and only as long as the stretch it borrows.
 std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
 {
-    // What the file vouches for. A record it does not vouch for still holds its
-    // bytes against other grids.
-    const bool oneAttribute = m_haveAttribute && !m_mixedAttributes;
-    const bool zeroNormalFile = m_zeroNormals != 0 && m_otherNormals * 100 <= m_zeroNormals;
-    for (Stretch& s : m_stretches) {
-        if (((s.needs & kNeedsFileAttribute) && !(oneAttribute && s.attribute == m_fileAttribute)) ||
-            ((s.needs & kNeedsZeroNormalFile) && !zeroNormalFile))
-            s.needs = kBlocker;
-    }
     // Whole stretches of each run (two grids accepted in turn leave them in pieces).
     std::vector<Stretch>& all = m_stretches;
     std::sort(all.begin(), all.end(), [](const Stretch& x, const Stretch& y) {
@@ -880,8 +870,34 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         }
         active.push_back(i);
     }
-    const auto written = [](std::vector<Stretch> list) {
-        std::erase_if(list, [](const Stretch& x) { return (x.needs & kBlocker) != 0; });
+    // What the file vouches for, judged on the runs that keep records without
+    // conditions (not on ghost grids that lost their bytes). A record it does
+    // not vouch for has held its bytes against other grids all the same.
+    const auto written = [this](std::vector<Stretch> list) {
+        std::vector<bool> counted(m_runWeights.size());
+        bool haveAttribute = false, mixedAttributes = false;
+        std::uint16_t attribute = 0;
+        std::uint64_t zeroNormals = 0, otherNormals = 0;
+        for (const Stretch& x : list) {
+            if (x.needs != 0 || x.run >= counted.size() || counted[x.run])
+                continue;
+            counted[x.run] = true;
+            const RunWeight& r = m_runWeights[x.run];
+            zeroNormals += r.zeroNormals;
+            otherNormals += r.otherNormals;
+            if (r.haveAttribute) {
+                mixedAttributes |= r.mixedAttributes || (haveAttribute && r.attribute != attribute);
+                haveAttribute = true;
+                attribute = r.attribute;
+            }
+        }
+        const bool oneAttribute = haveAttribute && !mixedAttributes;
+        // (Ghost grids of a zero-normal plate have unit normals: a few per cent.)
+        const bool zeroNormalFile = zeroNormals != 0 && otherNormals * 3 <= zeroNormals;
+        std::erase_if(list, [&](const Stretch& x) {
+            return (x.needs & kBlocker) || ((x.needs & kNeedsFileAttribute) && !(oneAttribute && x.attribute == attribute)) ||
+                   ((x.needs & kNeedsZeroNormalFile) && !zeroNormalFile);
+        });
         return list;
     };
     if (disputed.empty())
@@ -891,6 +907,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         std::uint64_t start, count;
         std::size_t run;
         std::uint8_t needs;
+        std::uint16_t attribute;
         std::uint64_t from, records;  // the piece with up to kContext records of its stretch on each side
         std::uint64_t evidence = 0;   // of those records
         int Level() const  // evidence per record, in steps of about 25 %
@@ -919,15 +936,15 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
             for (++r; r < ranges.size() && ranges[r].first <= last; ++r)
                 last = std::max(last, ranges[r].second);
             if (first > k)
-                kept.push_back({s.start + kRecord * k, first - k, s.run, s.needs});
+                kept.push_back({s.start + kRecord * k, first - k, s.run, s.needs, s.attribute});
             const std::uint64_t from = first > kContext ? first - kContext : 0;
             const std::uint64_t to = std::min(s.count, last + kContext);
             pieces.push_back(
-                {s.start + kRecord * first, last - first, s.run, s.needs, s.start + kRecord * from, to - from});
+                {s.start + kRecord * first, last - first, s.run, s.needs, s.attribute, s.start + kRecord * from, to - from});
             k = last;
         }
         if (k < s.count)
-            kept.push_back({s.start + kRecord * k, s.count - k, s.run, s.needs});
+            kept.push_back({s.start + kRecord * k, s.count - k, s.run, s.needs, s.attribute});
     }
     m_stretches.clear();
     m_stretches.shrink_to_fit();
@@ -1001,7 +1018,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         std::uint64_t pieceStart = s.start, pieceCount = 0;
         auto flush = [&] {
             if (pieceCount != 0) {
-                kept.push_back({pieceStart, pieceCount, s.run, s.needs});
+                kept.push_back({pieceStart, pieceCount, s.run, s.needs, s.attribute});
                 claimed[pieceStart] = pieceStart + kRecord * pieceCount;
             }
         };

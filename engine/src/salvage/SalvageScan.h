@@ -79,6 +79,10 @@ private:
         bool anchored = false;  // a strong record (or the file's first record slot) precedes the pending ones
         std::uint64_t runLength = 0;      // plausible records so far
         std::uint64_t evidence = 0;       // their shared edges and normals along their vertices' normal
+        // Of its strong records: zero and other normals (but the first's), attribute words (but the last's).
+        std::uint64_t zeroNormals = 0, otherNormals = 0;
+        bool haveAttribute = false, mixedAttributes = false;
+        std::uint16_t attribute = 0;
         std::uint64_t pendingStart = 0;   // weak records waiting for a strong one after them
         std::uint64_t pendingCount = 0;
         std::size_t run = SIZE_MAX;       // index into m_runWeights once the run has accepted records
@@ -132,7 +136,9 @@ private:
     std::vector<Stretch> m_stretches;
     struct RunWeight {
         std::uint64_t evidence = 0, length = 0;
-        auto operator<=>(const RunWeight&) const = default;
+        std::uint64_t zeroNormals = 0, otherNormals = 0;
+        bool haveAttribute = false, mixedAttributes = false;
+        std::uint16_t attribute = 0;
     };
     std::vector<RunWeight> m_runWeights;
     // Text-mode transfer: every LF of the file has a CR before it.
@@ -141,11 +147,6 @@ private:
     std::uint64_t m_pairsBefore = 0;     // CR LF pairs before the current block
     std::vector<Stretch> m_transferred;  // the records on the grid a transfer predicts
     std::uint64_t m_transferGrid[2] = {};  // candidates with shared vertices off and on that grid
-    // The attribute word of the strong records whose attribute bytes are not in doubt.
-    bool m_haveAttribute = false, m_mixedAttributes = false;
-    std::uint16_t m_fileAttribute = 0;
-    // Strong records with a zero normal and with another one.
-    std::uint64_t m_zeroNormals = 0, m_otherNormals = 0;
     // Exponents of the strong records' coordinates other than zero: the file's range of sizes.
     std::uint64_t m_exponents[256] = {};
     std::uint32_t m_count = 0;
