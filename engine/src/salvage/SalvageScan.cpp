@@ -329,8 +329,12 @@ std::uint64_t NormalPrefilter(const unsigned char* at, unsigned n)
     return n < 64 ? mask & ((std::uint64_t(1) << n) - 1) : mask;
 }
 
+static void Describe(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
+                     std::size_t afterSize, bool atEnd, SalvageCandidate& out);
+static void Edges(const unsigned char* bytes, bool ab, bool bc, bool ca, bool za, SalvageCandidate& out);
+
 void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
-                       std::size_t afterSize, bool atEnd, SalvageCandidate& out)
+                       std::size_t afterSize, bool atEnd, SalvageCandidate& out, bool full)
 {
     out.plausible = false;
     float f[12];
@@ -361,9 +365,6 @@ void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const uns
     if (ab && bc && za)
         return;  // what a zeroed stretch looks like
 
-    const Vec3 n{f[0], f[1], f[2]}, v1{f[3], f[4], f[5]}, v2{f[6], f[7], f[8]}, v3{f[9], f[10], f[11]};
-    float u[3];
-    const bool proper = UnitNormal(v1, v2, v3, u);
     out.needsZeroStyle = false;
     // Leading zeros that continue a long zero run may be damage, not data.
     const std::size_t leading = ZerosFrom(bytes, kRecord, kRecord);
@@ -391,6 +392,25 @@ void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const uns
 
     out.plausible = true;
     out.zeroNormal = zeroNormal;
+    if (full)
+        Describe(bytes, behind, after, afterSize, atEnd, out);
+    Edges(bytes, ab, bc, ca, za, out);
+}
+
+// What the decision needs beyond plausibility and edges.
+static void Describe(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
+                     std::size_t afterSize, bool atEnd, SalvageCandidate& out)
+{
+    float f[12];
+    std::memcpy(f, bytes, 48);
+    const bool zeroNormal = out.zeroNormal;
+    const bool ab = std::memcmp(bytes + 12, bytes + 24, 12) == 0;
+    const bool bc = std::memcmp(bytes + 24, bytes + 36, 12) == 0;
+    const bool ca = std::memcmp(bytes + 36, bytes + 12, 12) == 0;
+    const Vec3 n{f[0], f[1], f[2]}, v1{f[3], f[4], f[5]}, v2{f[6], f[7], f[8]}, v3{f[9], f[10], f[11]};
+    float u[3];
+    const bool proper = UnitNormal(v1, v2, v3, u);
+    const std::size_t zerosBefore = ZerosFrom(bytes, kRecord, kRecord) + ZerosBefore(bytes, behind, kLongZero);
     out.zerosBefore = zerosBefore >= kLongZero || LongZerosEndNear(bytes, behind);
     // Zeroing that starts right after the record may have taken its last zero bytes too.
     const long zerosStart = LongZerosStartNear(after, afterSize, atEnd);
@@ -418,9 +438,16 @@ void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const uns
         }
     }
     out.proper = proper && !ab && !bc && !ca;
+}
 
-    // Edges between different vertices, each once. The origin is where zeroed
-    // bytes put a vertex, so an edge that ends there is no evidence.
+// Edges between different vertices, each once. The origin is where zeroed
+// bytes put a vertex, so an edge that ends there is no evidence.
+static void Edges(const unsigned char* bytes, bool ab, bool bc, bool ca, bool za, SalvageCandidate& out)
+{
+    static const unsigned char kOrigin[12] = {};
+    const unsigned char* va = bytes + 12;
+    const unsigned char* vb = bytes + 24;
+    const unsigned char* vc = bytes + 36;
     const bool zb = std::memcmp(vb, kOrigin, 12) == 0;
     const bool zc = std::memcmp(vc, kOrigin, 12) == 0;
     const std::uint64_t ha = VertexHash(va), hb = VertexHash(vb), hc = VertexHash(vc);
@@ -556,7 +583,7 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                     return false;
                 SalvageCandidate& c = batch.emplace_back();
                 const std::size_t afterSize = available - i - kRecord;
-                EvaluateCandidate(at + i, behind + i, at + i + kRecord, afterSize, window.m_end, c);
+                EvaluateCandidate(at + i, behind + i, at + i + kRecord, afterSize, window.m_end, c, pass == 1);
                 if (!c.plausible) {
                     batch.pop_back();
                     continue;
@@ -648,12 +675,12 @@ unsigned CSalvageScanner::SameBytesCounted(const SalvageCandidate& c, const unsi
     // Only where the count is exactly 2 does a second count from the same bytes matter.
     const auto mayRecord = [](const unsigned char* b) { return NormalPrefilter(b, 1) != 0; };
     if (behind >= 12 && m_census.Count(c.edgeKeys[0]) == 2 && mayRecord(at - 12)) {
-        EvaluateCandidate(at - 12, behind - 12, at + kRecord - 12, available - kRecord + 12, atEnd, other);
+        EvaluateCandidate(at - 12, behind - 12, at + kRecord - 12, available - kRecord + 12, atEnd, other, false);
         if (counted(other, c.edgeKeys[0]))
             bits |= 1u;  // edge a-b
     }
     if (available >= kRecord + 12 && m_census.Count(c.edgeKeys[1]) == 2 && mayRecord(at + 12)) {
-        EvaluateCandidate(at + 12, behind + 12, at + kRecord + 12, available - kRecord - 12, atEnd, other);
+        EvaluateCandidate(at + 12, behind + 12, at + kRecord + 12, available - kRecord - 12, atEnd, other, false);
         if (counted(other, c.edgeKeys[1]))
             bits |= 2u;  // edge b-c
     }

@@ -58,9 +58,9 @@ struct SalvageCandidate {
 
 // Local tests of the record at bytes[0..50). behind: how many bytes before it
 // may be read; after/afterSize: the bytes that follow it; atEnd: the data ends
-// after those bytes.
+// after those bytes. Without full, only plausibility and edges (the census).
 void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
-                       std::size_t afterSize, bool atEnd, SalvageCandidate& out);
+                       std::size_t afterSize, bool atEnd, SalvageCandidate& out, bool full = true);
 
 // Bit i set: the offset i of at[0..n) (n <= 64) may hold a record by its normal
 // alone (exactly zero, or of about unit length). at must have n + 49 bytes.
