@@ -5,6 +5,7 @@
 //   recall    = original records recovered byte-exact / original records that
 //               survived intact in the damaged file
 //   precision = written records equal to an original record / records written
+//   foreign   = salvage records written that equal no original record
 //
 // Usage: salvage_eval [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME]
 // (--write keeps the damaged files; --only measures the meshes whose name holds NAME)
@@ -227,21 +228,22 @@ int main(int argc, char** argv)
         }
     }
 
-    std::printf("\n%-22s %6s %10s | %8s %9s | %8s %9s\n", "damage kind", "files", "survivors", "strict R", "strict P",
-                "salv. R", "salv. P");
+    std::printf("\n%-22s %6s %10s | %8s %9s | %8s %9s %8s\n", "damage kind", "files", "survivors", "strict R",
+                "strict P", "salv. R", "salv. P", "foreign");
     Tally strictAll, salvageAll;
     for (DamageKind kind : AllKinds()) {
         const Tally& a = strictBy[kind];
         const Tally& b = salvageBy[kind];
         strictAll.Add(a);
         salvageAll.Add(b);
-        std::printf("%-22s %6llu %10llu | %7.3f%% %8.3f%% | %7.3f%% %8.3f%%\n", KindName(kind),
+        std::printf("%-22s %6llu %10llu | %7.3f%% %8.3f%% | %7.3f%% %8.3f%% %8llu\n", KindName(kind),
                     static_cast<unsigned long long>(b.files), static_cast<unsigned long long>(b.intact), a.Recall(),
-                    a.Precision(), b.Recall(), b.Precision());
+                    a.Precision(), b.Recall(), b.Precision(), static_cast<unsigned long long>(b.written - b.correct));
     }
-    std::printf("%-22s %6llu %10llu | %7.3f%% %8.3f%% | %7.3f%% %8.3f%%\n", "all",
+    std::printf("%-22s %6llu %10llu | %7.3f%% %8.3f%% | %7.3f%% %8.3f%% %8llu\n", "all",
                 static_cast<unsigned long long>(salvageAll.files), static_cast<unsigned long long>(salvageAll.intact),
-                strictAll.Recall(), strictAll.Precision(), salvageAll.Recall(), salvageAll.Precision());
+                strictAll.Recall(), strictAll.Precision(), salvageAll.Recall(), salvageAll.Precision(),
+                static_cast<unsigned long long>(salvageAll.written - salvageAll.correct));
     std::printf("\nIntact files byte-identical: strict %llu of %llu, salvage %llu of %llu\n",
                 static_cast<unsigned long long>(strictBy[DamageKind::None].identical),
                 static_cast<unsigned long long>(strictBy[DamageKind::None].files),
