@@ -4,16 +4,19 @@
 // 50-byte grid, broken by damage. Any one offset can look like a record, so the
 // evidence is of three kinds, each measured on real exporters' files:
 //  1. Local plausibility: all twelve numbers ordinary, coordinates within 1e8,
-//     the three vertices not one point, and the stored normal either exactly
-//     zero or of unit length within 2e-3 (real exporters stay within 1e-5; its
-//     direction is not trusted: smoothed and reversed normals are common).
+//     the three vertices not one point, and the stored normal either zero (of
+//     one sign throughout) or of unit length within 2e-3 (real exporters stay
+//     within 1e-5; its direction is not trusted: smoothed and reversed normals
+//     are common).
 //  2. Shared edges: a real mesh carries each edge in two facets, and a vertex's
 //     bytes are written identically every time. A first pass counts, for every
-//     edge of every plausible candidate, how many candidates carry it. A record
-//     is strong when at least two of its edges (all of them for a degenerate
-//     facet with fewer distinct edges) are carried by another candidate too; a
-//     facet soup without shared edges makes a record strong when it and a grid
-//     neighbour both carry a unit normal along the normal of their vertices.
+//     edge of every plausible candidate, how many candidates carry it (a
+//     candidate 12 bytes away that reads the same two vertices is no second
+//     facet). A record is strong when at least two of its edges (all of them
+//     for a degenerate facet with fewer distinct edges) are carried by another
+//     candidate too; a facet soup without shared edges makes a record strong
+//     when it and a grid neighbour both carry a unit normal along the normal of
+//     their vertices.
 //  3. The grid: a plausible but weak record (an open mesh's corner, a sliver)
 //     is accepted only inside a run of plausible records on its own 50-byte
 //     grid that holds a strong record on each side; the file's first record
@@ -25,69 +28,80 @@
 //
 // Why no record is accepted whose bytes were partly damage. Inside a run every
 // record has a plausible record of the same grid on both sides, so damage that
-// shifts or overwrites bytes cannot have reached it (but see the limit below).
-// The records at the two ends of a run are the exposed ones: insertions,
-// deletions and text-mode transfers join a run's last bytes to the next run's
-// first bytes, and which of the two records the foreign bytes fell into shows
-// nowhere (deleting the first bytes of a record and deleting the last bytes of
-// the one before it give the same two overlapping candidates; an insertion
-// leaves a gap of the same length whether it went between two records or into
-// one). Shared edges prove the three vertices (bytes 12..48); an exposed end
-// keeps its record only where the bytes the edges do not prove are proved too:
+// shifts or overwrites bytes did not reach it (but see the limit below). The
+// records at the two ends of a run are the exposed ones: insertions, deletions
+// and zeroing join a run's last bytes to the next run's first bytes, and which
+// of the two records the foreign bytes fell into shows nowhere (deleting the
+// first bytes of a record and deleting the last bytes of the one before it give
+// the same two overlapping candidates; an insertion leaves a gap of the same
+// length whether it went between two records or into one). Shared edges prove
+// the three vertices (bytes 12..48); an exposed end keeps its record only where
+// the bytes the edges do not prove are proved too:
 //  - A run's first record (its normal, bytes 0..12): the normal is bit for bit
-//    the unit normal of the vertices or its negation; or it is zero and the next
-//    record of the run, a proper triangle, has a zero normal too (the file
-//    writes zero normals); or a long zero run ends less than 50 bytes before it
-//    (zeroing writes only zeros and does not shift the grid; a record whose
-//    first bytes continue the zeros is kept only where the file writes zero
-//    normals); or the file went through a text-mode transfer and the record holds
-//    no CR LF pair (such a transfer inserts nothing but the CR of a CR LF).
+//    the unit normal of the vertices or its negation; or a long zero run ends
+//    less than 50 bytes before it (zeroing writes only zeros and does not shift
+//    the grid; a record whose first bytes continue the zeros is kept only with
+//    a zero normal, the next record's normal zero too); or it is zero, the next
+//    record of the run, a proper triangle, has a zero normal too, and the file
+//    writes zero normals (foreign zero bytes could have made it zero otherwise).
 //  - A run's last record (its attribute word, bytes 48..50): a long zero run
 //    starts less than 50 bytes after it, not right after a zero byte of it
-//    (zeroing reached no byte of it; the record it cut is lost); or a text-mode
-//    transfer and no inserted CR in it; or its attribute is the one every
-//    strong record of the file whose attribute is not in doubt carries (files
-//    with colour attributes lose the last record before each break).
-// A record that fails is left out, but its shared vertices still prove the grid
-// around it, so the weak records next to it keep their anchor. This costs about
-// one record per break; the records the damage itself broke are lost anyway.
+//    (zeroing reached no byte of it; the record it cut is lost); or its
+//    attribute is the one every strong record of the file whose attribute is
+//    not in doubt carries (files with colour attributes lose the last record
+//    before each break).
+// What the file writes (one attribute, zero normals) is judged on the runs that
+// keep their records in the end, not on ghost grids (below). A record that
+// fails is not written, but it is a real record (its vertices are shared): its
+// bytes still count against other grids, and the weak records next to it keep
+// their anchor. This costs about one record per break; the records the damage
+// itself broke are lost anyway.
+//
+// Text-mode transfer (every LF became CR LF; a file with CR LF pairs and no LF
+// without a CR before it): the transfer inserted nothing but those CRs, so the
+// original offset of every byte is known, and the records are exactly the
+// plausible candidates on the original grid that hold no CR LF and do not end
+// in a CR before an LF. That is used when the candidates with shared vertices
+// lie on that grid (at least five to one); otherwise the rules above decide.
 //
 // The limit: damage that removes or inserts a multiple of 50 bytes leaves the
-// grid in step, and the one record it cuts through is a splice of two records.
-// Where the splice falls in the vertices, the spliced vertex shares no edge and
-// the record is weak; where it falls in the low bytes of a normal that is not
-// exact, nothing can tell it from a real record. Zeroing never splices.
+// grid in step, and the one record it cuts through is a splice of two records
+// with the run on both sides. Where the cut falls in the low bytes of a normal
+// that is not exact, at a vertex boundary, or inside a vertex of a record that
+// is weak anyway, nothing local tells the splice from a real record. Zeroing
+// never splices, and a shift by exactly a multiple of 50 bytes is rare.
 //
 // A record must have all 50 bytes; a cut-off last record is not written.
 //
 // Overlaps: records of different grids that overlap cannot all be real. A
 // ghost grid a few bytes off the real one, where the mesh's bytes repeat (a
-// plane at zero height with zero attributes gives zero normals 4 bytes early,
-// and its vertices become a permuted copy of the real ones, edges and all), is
-// only ever as long as the stretch of real records it borrows its bytes from,
-// and its permuted vertices share fewer edges and lose the normal's direction;
-// so in an overlap the run with more shared edges and normals along their
-// vertices' normal keeps the bytes. Text-mode transfers break a file into runs
-// of a few records, where ghost and real run are often equally long.
+// plane at constant height: 4 bytes early its vertices are the real ones with
+// the axes turned, shared edges, exact normals and all; 1 byte off, mantissa
+// bytes become exponents), borrows its bytes from real records. Disputes are
+// settled piece by piece (see Resolve): more evidence per record wins (shared
+// edges, exact or well-directed normals, coordinates of the file's usual
+// sizes), and where that is close, the longer run.
 //
 // Speed: most offsets fail on the normal alone, so sixteen offsets at a time
 // are first tested on the exponents a zero or unit-length normal can have, and
 // only those that pass get the full test; the census slots of a block's
-// candidates are fetched from memory together.
+// candidates are fetched from memory together, and the counting pass tests
+// only plausibility and edges.
 //
 // Passes: the first counts edges (and the CR and LF bytes), the second decides,
-// the third reads the kept records again and writes them in the source's order.
-// The host is asked whether to stop before every candidate that passes the
-// normal test and before every 4 KiB of the source.
+// the disputed records are read once more, and the last reading writes the
+// kept records in the source's order. The host is asked whether to stop before
+// every candidate that passes the normal test, before every 4 KiB of the
+// source, and before every record written.
 //
 // Memory: two parts grow with the file. The edge census holds one 32-bit slot
 // per expected edge (4 per 50 bytes of source), at most 2^25 slots (128 MiB,
 // about 25 million edges); once three quarters full it counts no new edges,
-// and later records then rest on the grid and soup rules. The list of kept
-// stretches holds 40 bytes per unbroken run of kept records: it grows with the
-// number of breaks the damage made, not with the number of records. The rest
-// is fixed: a 1 MiB read window, a ring of 128 candidates and the candidates
-// of one 4 KiB block (at most 4096 of 136 bytes).
+// and later records then rest on the grid and soup rules. The stretches (about
+// 40 bytes each, and 60 per run) grow with the number of breaks the damage
+// made, not with the number of records; so do the disputed pieces. The rest is
+// fixed: a 1 MiB read window, a ring of 128 candidates and the candidates of
+// one 4 KiB block (at most 4096 of 104 bytes).
 #include "salvage/SalvageScan.h"
 
 #include "EngineStrings.h"
@@ -622,7 +636,8 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Add(c.edgeKeys[e]);
             } else if (!(m_textTransfer && c.crlf)) {
-                // (After a text-mode transfer a record that holds a CR LF had a CR inserted.)
+                // (After a text-mode transfer a record that holds a CR LF had a CR
+                // inserted; without one, leaving it out only costs a record.)
                 const std::size_t i = static_cast<std::size_t>(c.position - q);
                 const unsigned overlapping = SameBytesCounted(c, at + i, behind + i, available - i, window.m_end);
                 for (std::uint8_t e = 0; e < c.edges; ++e)
@@ -741,8 +756,6 @@ CSalvageScanner::Head CSalvageScanner::HeadCheck(const SalvageCandidate& cur, co
 {
     if (cur.exact || cur.zerosBefore)
         return Head::Sound;
-    if (m_textTransfer && !cur.crlf)
-        return Head::Sound;
     const bool verticesShared = cur.shared >= 2 || (cur.edges != 0 && cur.shared == cur.edges);
     return cur.zeroNormal && verticesShared && next && next->zeroNormal && next->proper ? Head::IfZeroNormalFile
                                                                                        : Head::Doubtful;
@@ -751,8 +764,6 @@ CSalvageScanner::Head CSalvageScanner::HeadCheck(const SalvageCandidate& cur, co
 // The last bytes of a run's last record: see the rules at the top.
 CSalvageScanner::Tail CSalvageScanner::TailCheck(const SalvageCandidate& cur) const
 {
-    if (m_textTransfer && !cur.crlf && !cur.crAtEnd)
-        return Tail::Sound;
     if (cur.zerosAfter)
         return Tail::Sound;
     // Beyond the attribute, a foreign byte would be in the last vertex.
