@@ -1,6 +1,7 @@
 // The salvage mode through RunRepairJobEx: what it keeps, what it refuses, and
 // the strict mode of the same entry.
 #include "engine_test_support.h"
+#include "salvage/SalvageScan.h"
 
 #include <gtest/gtest.h>
 
@@ -138,11 +139,11 @@ std::string Difference(const std::vector<long>& got, const std::vector<long>& ex
     std::string text = "missing:";
     for (long i : expected)
         if (std::find(got.begin(), got.end(), i) == got.end())
-            text += " " + std::to_string(i);
+            text.append(" ").append(std::to_string(i));
     text += "; not expected:";
     for (long i : got)
         if (std::find(expected.begin(), expected.end(), i) == expected.end())
-            text += " " + std::to_string(i);
+            text.append(" ").append(std::to_string(i));
     return text;
 }
 
@@ -415,6 +416,43 @@ TEST_F(SalvageTest, ZerosThatEndInsideANormalKeepNoRecordTheyChanged)
     ASSERT_EQ(std::count(unchanged.begin(), unchanged.end(), static_cast<long>(k)), 0);
     const std::vector<long> got = Which(Salvage(source), originals);
     EXPECT_EQ(got, unchanged) << Difference(got, unchanged);
+}
+
+// The first test, sixteen offsets at a time on exponent bytes alone, must keep
+// every offset the full test would keep: in records of every normal style,
+// misaligned bytes, zeros and garbage.
+TEST(SalvagePrefilter, KeepsEveryOffsetTheFullTestKeeps)
+{
+    Bytes data;
+    std::size_t records = 0;
+    for (const Style style : {Style::Exact, Style::Imprecise, Style::Reversed, Style::Zero, Style::Smoothed}) {
+        const Mesh mesh = Torus(10, 7, style, 0x1234, true);
+        records += mesh.facets.size();
+        const Bytes file = mesh.File();
+        data.insert(data.end(), file.begin(), file.end());
+        const Bytes garbage = Garbage(997, static_cast<unsigned>(style) + 1);
+        data.insert(data.end(), garbage.begin(), garbage.end());
+        data.insert(data.end(), 300, 0);
+    }
+    const Mesh plateMesh = Plate(5, false);
+    records += plateMesh.facets.size();
+    const Bytes plate = plateMesh.File();
+    data.insert(data.end(), plate.begin(), plate.end());
+    data.insert(data.end(), 200, 0);  // room for the last offsets' reads
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at + 64 + 49 + 200 <= data.size(); at += 64) {
+        const std::uint64_t mask = kalvo::NormalPrefilter(data.data() + at, 64);
+        for (unsigned i = 0; i < 64; ++i) {
+            kalvo::SalvageCandidate c;
+            const std::size_t p = at + i;
+            kalvo::EvaluateCandidate(data.data() + p, p, data.data() + p + 50, data.size() - p - 50, true, c);
+            if (c.plausible) {
+                ++kept;
+                EXPECT_TRUE((mask >> i) & 1u) << "offset " << p;
+            }
+        }
+    }
+    EXPECT_GE(kept, records);  // the records at least
 }
 
 TEST_F(SalvageTest, GarbageAndZerosGiveNothing)

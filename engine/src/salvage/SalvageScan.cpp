@@ -97,9 +97,9 @@
 // Memory: two parts grow with the file. The edge census holds one 32-bit slot
 // per expected edge (4 per 50 bytes of source), at most 2^25 slots (128 MiB,
 // about 25 million edges); once three quarters full it counts no new edges,
-// and later records then rest on the grid and soup rules. The stretches (about
-// 40 bytes each, and 60 per run) grow with the number of breaks the damage
-// made, not with the number of records; so do the disputed pieces. The rest is
+// and later records then rest on the grid and soup rules. The stretches (32
+// bytes each, and 40 per run) grow with the number of breaks the damage made,
+// not with the number of records; so do the disputed pieces. The rest is
 // fixed: a 1 MiB read window, a ring of 128 candidates and the candidates of
 // one 4 KiB block (at most 4096 of 104 bytes).
 #include "salvage/SalvageScan.h"
