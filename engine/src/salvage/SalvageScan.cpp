@@ -966,23 +966,30 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
             kept.push_back(s);
             continue;
         }
+        // Cut at every end of every dispute: each piece then has the same
+        // opponents throughout, and is weighed on its own.
         auto& ranges = it->second;
-        std::sort(ranges.begin(), ranges.end());
-        std::uint64_t k = 0;
-        for (std::size_t r = 0; r < ranges.size();) {
-            std::uint64_t first = ranges[r].first, last = ranges[r].second;
-            for (++r; r < ranges.size() && ranges[r].first <= last; ++r)
-                last = std::max(last, ranges[r].second);
-            if (first > k)
-                kept.push_back({s.start + kRecord * k, first - k, s.run, s.needs, s.attribute});
+        std::vector<std::uint64_t> cuts = {0, s.count};
+        for (const auto& [first, last] : ranges) {
+            cuts.push_back(first);
+            cuts.push_back(last);
+        }
+        std::sort(cuts.begin(), cuts.end());
+        cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+        for (std::size_t c = 0; c + 1 < cuts.size(); ++c) {
+            const std::uint64_t first = cuts[c], last = cuts[c + 1];
+            const bool inDispute = std::any_of(ranges.begin(), ranges.end(), [&](const auto& r) {
+                return r.first <= first && last <= r.second;
+            });
+            if (!inDispute) {
+                kept.push_back({s.start + kRecord * first, last - first, s.run, s.needs, s.attribute});
+                continue;
+            }
             const std::uint64_t from = first > kContext ? first - kContext : 0;
             const std::uint64_t to = std::min(s.count, last + kContext);
             pieces.push_back(
                 {s.start + kRecord * first, last - first, s.run, s.needs, s.attribute, s.start + kRecord * from, to - from});
-            k = last;
         }
-        if (k < s.count)
-            kept.push_back({s.start + kRecord * k, s.count - k, s.run, s.needs, s.attribute});
     }
     m_stretches.clear();
     m_stretches.shrink_to_fit();
