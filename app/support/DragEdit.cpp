@@ -27,28 +27,27 @@ bool TDragEdit::CarriesFile(const QMimeData* data) const
 
 // Anything carrying addresses is ours to take or refuse: left to the line
 // edit, a dragged file would be pasted as "file://..." text.
+bool TDragEdit::AnswerDrag(QDragMoveEvent* event) const
+{
+    if (!event->mimeData() || !event->mimeData()->hasUrls())
+        return false;
+    if (CarriesFile(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    return true;
+}
+
 void TDragEdit::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData() && event->mimeData()->hasUrls()) {
-        if (CarriesFile(event->mimeData()))
-            event->acceptProposedAction();
-        else
-            event->ignore();
-        return;
-    }
-    QLineEdit::dragEnterEvent(event);
+    if (!AnswerDrag(event))
+        QLineEdit::dragEnterEvent(event);
 }
 
 void TDragEdit::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData() && event->mimeData()->hasUrls()) {
-        if (CarriesFile(event->mimeData()))
-            event->acceptProposedAction();
-        else
-            event->ignore();
-        return;
-    }
-    QLineEdit::dragMoveEvent(event);
+    if (!AnswerDrag(event))
+        QLineEdit::dragMoveEvent(event);
 }
 
 void TDragEdit::dropEvent(QDropEvent* event)

@@ -34,6 +34,7 @@ protected:
 
 private:
     bool CarriesFile(const QMimeData* data) const;
+    bool AnswerDrag(QDragMoveEvent* event) const;  // true when the drag carried addresses
 
     TDropEvent FOnDropFile;
     bool FAcceptFiles = false;
