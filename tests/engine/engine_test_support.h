@@ -159,6 +159,28 @@ inline Mesh RandomMesh(std::size_t n, unsigned seed = 1)
     return m;
 }
 
+// Damage as it looks: bytes inserted at an offset, a range zeroed, noise.
+inline Bytes Insert(Bytes b, std::size_t at, const Bytes& what)
+{
+    b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), what.begin(), what.end());
+    return b;
+}
+
+inline Bytes Zero(Bytes b, std::size_t from, std::size_t to)
+{
+    std::fill(b.begin() + static_cast<std::ptrdiff_t>(from), b.begin() + static_cast<std::ptrdiff_t>(to), 0);
+    return b;
+}
+
+inline Bytes Garbage(std::size_t n, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    Bytes out(n);
+    for (auto& b : out)
+        b = static_cast<unsigned char>(rng());
+    return out;
+}
+
 // One message as the host saw it.
 struct Event {
     std::uint32_t message;

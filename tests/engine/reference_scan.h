@@ -65,23 +65,34 @@ struct ReferenceResult {
     std::uint32_t count = 0;
 };
 
+// The messages a literal host sees, built as the rules describe them: a percent
+// only when it changes, the count lines in US English.
+struct ReferenceEvents {
+    std::vector<Event>& events;
+    std::uint8_t last = 255;
+    void Progress(std::uint8_t p)
+    {
+        if (p != last)
+            events.push_back({EM_PROGRESS, p});
+        last = p;
+    }
+    void CountLine(std::uint32_t n)
+    {
+        const std::string s = "Total count of processed facets: " + std::to_string(n) + ".";
+        events.push_back({EM_LOG, 0, std::u16string(s.begin(), s.end())});
+    }
+};
+
 // The whole job on a source held in memory (zeros already where sectors are
 // unreadable), for a host that never stops the scan unless abortAt says so.
 inline ReferenceResult ReferenceRepair(const Bytes& src, const std::u16string& sourcePath, float epsilon,
                                        std::uint64_t abortAt = 0)
 {
     ReferenceResult r;
-    std::uint8_t last = 255;
-    const auto progress = [&](std::uint8_t p) {
-        if (p != last)
-            r.events.push_back({EM_PROGRESS, p});
-        last = p;
-    };
+    ReferenceEvents out{r.events};
+    const auto progress = [&](std::uint8_t p) { out.Progress(p); };
     const auto log = [&](const std::u16string& text) { r.events.push_back({EM_LOG, 0, text}); };
-    const auto countLine = [&](std::uint32_t n) {
-        const std::string s = "Total count of processed facets: " + std::to_string(n) + ".";
-        log(std::u16string(s.begin(), s.end()));
-    };
+    const auto countLine = [&](std::uint32_t n) { out.CountLine(n); };
     progress(0);
     r.events.push_back({EM_SOURCE_FILE, 0, sourcePath});
     r.target.assign(84, 0);

@@ -24,16 +24,9 @@ struct LiteralResult {
 LiteralResult LiteralJob(const std::string& path, float epsilon, std::uint64_t stopAtQuestion)
 {
     LiteralResult r;
-    std::uint8_t last = 255;
-    const auto progress = [&](std::uint8_t p) {
-        if (p != last)
-            r.events.push_back({EM_PROGRESS, p});
-        last = p;
-    };
-    const auto countLine = [&](std::uint32_t n) {
-        const std::string s = "Total count of processed facets: " + std::to_string(n) + ".";
-        r.events.push_back({EM_LOG, 0, std::u16string(s.begin(), s.end())});
-    };
+    ReferenceEvents out{r.events};
+    const auto progress = [&](std::uint8_t p) { out.Progress(p); };
+    const auto countLine = [&](std::uint32_t n) { out.CountLine(n); };
     progress(0);
     r.events.push_back({EM_SOURCE_FILE, 0, U16(path)});
     CFileEx source;

@@ -18,27 +18,6 @@ namespace {
 
 std::u16string Abs(const std::string& p) { return U16(std::filesystem::absolute(p).lexically_normal().string()); }
 
-Bytes Insert(Bytes b, std::size_t at, const Bytes& what)
-{
-    b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), what.begin(), what.end());
-    return b;
-}
-
-Bytes Zero(Bytes b, std::size_t from, std::size_t to)
-{
-    std::fill(b.begin() + static_cast<std::ptrdiff_t>(from), b.begin() + static_cast<std::ptrdiff_t>(to), 0);
-    return b;
-}
-
-Bytes Garbage(std::size_t n, unsigned seed)
-{
-    std::mt19937 rng(seed);
-    Bytes out(n);
-    for (auto& b : out)
-        b = static_cast<unsigned char>(rng());
-    return out;
-}
-
 // The fixed file the rules predict: the source's header, the count, these records.
 Bytes Expected(const Bytes& source, const std::vector<Facet>& kept)
 {

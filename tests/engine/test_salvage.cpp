@@ -85,21 +85,6 @@ Mesh Plate(int cells, bool zeroNormals)
     return m;
 }
 
-Bytes Insert(Bytes b, std::size_t at, const Bytes& what)
-{
-    b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), what.begin(), what.end());
-    return b;
-}
-
-Bytes Garbage(std::size_t n, unsigned seed)
-{
-    std::mt19937 rng(seed);
-    Bytes out(n);
-    for (auto& b : out)
-        b = static_cast<unsigned char>(rng());
-    return out;
-}
-
 std::vector<Bytes> Records(const Bytes& fixed)
 {
     std::vector<Bytes> out;
