@@ -7,8 +7,9 @@
 //   precision = written records equal to an original record / records written
 //   foreign   = salvage records written that equal no original record
 //
-// Usage: salvage_eval [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME]
-// (--write keeps the damaged files; --only measures the meshes whose name holds NAME)
+// Usage: salvage_eval [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME] [--explain]
+// (--write keeps the damaged files; --only measures the meshes whose name holds NAME;
+// --explain shows where the bytes of every foreign record came from)
 // Without --real, /usr/share is searched (e.g. after installing the Debian
 // packages cura and assimp-testmodels).
 #include "kalvo/kalvo.h"
@@ -81,7 +82,50 @@ struct Tally {
     double Precision() const { return written ? 100.0 * correct / written : 100.0; }
 };
 
-Tally Measure(const Originals& originals, const Damaged& damaged, const Bytes& output)
+bool g_explain = false;
+
+// Where the bytes of a written record that equals no original came from: pieces
+// of originals (record number and byte), zeroed or inserted bytes.
+void ExplainForeign(const Originals& originals, const Damaged& d, const Bytes& r)
+{
+    const auto hit = std::search(d.bytes.begin(), d.bytes.end(), r.begin(), r.end());
+    if (hit == d.bytes.end())
+        return;
+    const std::size_t p = static_cast<std::size_t>(hit - d.bytes.begin());
+    std::printf("    foreign at %zu:", p);
+    std::size_t k = 0;
+    while (k < 50) {
+        const std::int64_t o = d.origin[p + k];
+        const bool same = o >= 0 && d.bytes[p + k] == originals.joined[static_cast<std::size_t>(o)];
+        std::size_t e = k + 1;
+        while (e < 50) {
+            const std::int64_t oe = d.origin[p + e];
+            const bool se = oe >= 0 && d.bytes[p + e] == originals.joined[static_cast<std::size_t>(oe)];
+            if (se != same || (o < 0) != (oe < 0) || (o >= 0 && oe != o + static_cast<std::int64_t>(e - k)))
+                break;
+            ++e;
+        }
+        if (o < 0)
+            std::printf(" [%zu,%zu) inserted", k, e);
+        else if (!same)
+            std::printf(" [%zu,%zu) changed", k, e);
+        else
+            std::printf(" [%zu,%zu) rec %lld+%lld", k, e, static_cast<long long>((o - 84) / 50),
+                        static_cast<long long>((o - 84) % 50));
+        k = e;
+    }
+    float f[12];
+    std::memcpy(f, r.data(), 48);
+    const double e1[3] = {double(f[6]) - f[3], double(f[7]) - f[4], double(f[8]) - f[5]};
+    const double e2[3] = {double(f[9]) - f[3], double(f[10]) - f[4], double(f[11]) - f[5]};
+    const double c[3] = {e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2], e1[0] * e2[1] - e1[1] * e2[0]};
+    const double cl = std::sqrt(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
+    const double nl = std::sqrt(double(f[0]) * f[0] + double(f[1]) * f[1] + double(f[2]) * f[2]);
+    std::printf("  n=(%g,%g,%g) cos=%.6f\n", f[0], f[1], f[2],
+                cl > 0 && nl > 0 ? (c[0] * f[0] + c[1] * f[1] + c[2] * f[2]) / (cl * nl) : 0.0);
+}
+
+Tally Measure(const Originals& originals, const Damaged& damaged, const Bytes& output, bool explain = false)
 {
     Tally t;
     t.files = 1;
@@ -98,6 +142,8 @@ Tally Measure(const Originals& originals, const Damaged& damaged, const Bytes& o
             ++t.written;
             if (known.count(r))
                 ++t.correct;
+            else if (explain)
+                ExplainForeign(originals, damaged, r);
             auto it = survivors.find(r);
             if (it != survivors.end() && it->second > 0) {
                 --it->second;
@@ -157,12 +203,14 @@ int main(int argc, char** argv)
             writeDir = argv[++i];
         else if (a == "--speed" && i + 1 < argc)
             speedMb = static_cast<std::size_t>(std::atol(argv[++i]));
+        else if (a == "--explain")
+            g_explain = true;
         else if (a == "--no-generated")
             generated = false;
         else if (a == "--only" && i + 1 < argc)
             only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: %s [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME] [--explain]\n", argv[0]);
             return 2;
         }
     }
@@ -214,7 +262,7 @@ int main(int argc, char** argv)
                              d.bytes);
                 const Tally strict = Measure(o, d, RunMode(KALVO_MODE_STRICT, src, dst));
                 double seconds = 0;
-                const Tally salvage = Measure(o, d, RunMode(KALVO_MODE_SALVAGE, src, dst, &seconds));
+                const Tally salvage = Measure(o, d, RunMode(KALVO_MODE_SALVAGE, src, dst, &seconds), g_explain);
                 salvageSeconds += seconds;
                 salvageBytes += d.bytes.size();
                 strictBy[kind].Add(strict);
