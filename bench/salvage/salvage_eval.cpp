@@ -303,9 +303,9 @@ int main(int argc, char** argv)
         std::stable_partition(list.begin(), list.end(),
                               [](const std::string& line) { return line.find(" 0 foreign") == std::string::npos; });
         std::printf("\nSalvage shortfalls, %s:\n", KindName(kind));
-        for (std::size_t i = 0; i < list.size() && i < 12; ++i)
+        for (std::size_t i = 0; i < list.size() && (g_explain || i < 12); ++i)
             std::printf("  %s\n", list[i].c_str());
-        if (list.size() > 12)
+        if (!g_explain && list.size() > 12)
             std::printf("  ... %zu more\n", list.size() - 12);
     }
     if (speedMb)

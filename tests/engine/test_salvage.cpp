@@ -359,6 +359,60 @@ INSTANTIATE_TEST_SUITE_P(
                       EdgeLossCase{"TwoBytesAtEndZeroNormals", Style::Zero, false, 2, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Exactly a multiple of 50 bytes deleted: the grid stays in step, and the
+// record the cut goes through is the first bytes of record k and the last of
+// record k + m, inside a run of real records. It holds k's normal on vertices
+// (some of them) of k + m and must not be written; every other record must be.
+struct SpliceCase {
+    const char* name;
+    Style style;
+    std::size_t cut;      // byte of record k where the deletion starts
+    std::size_t records;  // m: 50 x m bytes deleted
+};
+
+class SalvageSpliceTest : public SalvageTest, public ::testing::WithParamInterface<SpliceCase> {};
+
+TEST_P(SalvageSpliceTest, RecordMadeOfTwoIsNotWrittenAndEveryOtherIs)
+{
+    const SpliceCase& c = GetParam();
+    const Mesh mesh = Torus(16, 10, c.style);
+    const std::vector<Bytes> originals = Records(mesh);
+    const std::size_t k = 90;
+    Bytes source = mesh.File();
+    const auto from = source.begin() + static_cast<std::ptrdiff_t>(kRec(k) + c.cut);
+    source.erase(from, from + static_cast<std::ptrdiff_t>(50 * c.records));
+    const std::vector<long> got = Which(Salvage(source), originals);
+    std::vector<long> expected;
+    for (long i = 0; i < static_cast<long>(originals.size()); ++i)
+        if (i < static_cast<long>(k) || i > static_cast<long>(k + c.records))
+            expected.push_back(i);
+    EXPECT_EQ(got, expected) << Difference(got, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cuts, SalvageSpliceTest,
+    ::testing::Values(SpliceCase{"InTheNormalExact", Style::Exact, 2, 3},
+                      SpliceCase{"WholeNormalExact", Style::Exact, 12, 5},
+                      SpliceCase{"WholeNormalImprecise", Style::Imprecise, 12, 5},
+                      SpliceCase{"InTheFirstVertexReversed", Style::Reversed, 18, 3},
+                      SpliceCase{"InTheSecondVertexExact", Style::Exact, 30, 5},
+                      SpliceCase{"InTheSecondVertexImprecise", Style::Imprecise, 30, 7},
+                      SpliceCase{"InTheThirdVertexImprecise", Style::Imprecise, 41, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A normal that strays far from its vertices' normal, in a file whose layout
+// is intact: nothing can have been spliced, and it is the exporter's own.
+TEST_F(SalvageTest, StrayNormalOfAnIntactFileIsKept)
+{
+    Mesh mesh = Torus(16, 10, Style::Exact);
+    Facet& odd = mesh.facets[77];
+    const float x = odd.n[0], y = odd.n[1];
+    odd.n[0] = std::cos(0.3f) * x - std::sin(0.3f) * y;
+    odd.n[1] = std::sin(0.3f) * x + std::cos(0.3f) * y;
+    const Bytes source = mesh.File();
+    EXPECT_EQ(Salvage(source), source);
+}
+
 // Every LF byte became CR LF: a record with an LF inside got a byte inserted
 // and is lost; every other one survived, one byte further on per LF before it.
 TEST_F(SalvageTest, TextModeTransferKeepsEveryRecordWithoutAnLineFeed)

@@ -7,6 +7,7 @@
 #include "FileEx.h"
 #include "STLFile5.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -35,6 +36,10 @@ private:
     std::size_t m_limit;
 };
 
+// Angles between stored normals and their vertices' normals, binned: bin b
+// holds the angles below 2^(b - 30) radians.
+inline constexpr int kSalvageAngleBins = 32;
+
 // What one offset of the source looks like as a facet record.
 struct SalvageCandidate {
     std::uint64_t position = UINT64_MAX;
@@ -48,6 +53,7 @@ struct SalvageCandidate {
     bool zerosBefore = false;     // a long zero run ends less than 50 bytes before it
     bool zerosAfter = false;      // a long zero run starts less than 50 bytes after it, and missed it
     bool proper = false;          // three different vertices that make a normal
+    float angle = -1.0f;          // radians between the stored normal's line and the vertices' normal; -1: none
     std::uint8_t edges = 0;       // distinct edges between different vertices
     std::uint8_t evidence = 0;    // bit i: edge i may count as evidence (no end at the origin)
     std::uint8_t shared = 0;      // of those, carried by some other candidate too
@@ -86,12 +92,20 @@ private:
         std::uint64_t pendingStart = 0;   // weak records waiting for a strong one after them
         std::uint64_t pendingCount = 0;
         std::size_t run = SIZE_MAX;       // index into m_runWeights once the run has accepted records
+        struct Stray {
+            std::uint64_t at;
+            float angle;
+            bool alone;
+        };
+        std::vector<Stray> strays;  // pending weak records whose normal strays
     };
     // What a one-record stretch still needs to be written.
     enum : std::uint8_t {
         kNeedsFileAttribute = 1,   // its attribute word: only the file's own attribute vouches for it
         kNeedsZeroNormalFile = 2,  // its zero normal: only a file of zero normals vouches for it
         kBlocker = 4,              // never written: a real record in doubt, whose bytes no other grid may take
+        kNeedsFileAngles = 8,      // its normal's angle: only a file whose normals stray as far vouches for it
+        kStraysAlone = 16,         // (with kNeedsFileAngles) its grid neighbours' normals stray far less
     };
     struct Stretch {  // records at start, start + 50, ... of one run
         std::uint64_t start;
@@ -99,6 +113,7 @@ private:
         std::size_t run;
         std::uint8_t needs = 0;
         std::uint16_t attribute = 0;
+        float angle = 0.0f;  // with kNeedsFileAngles
     };
     enum class Tail { Sound, IfFileAttribute, Doubtful };
     enum class Head { Sound, IfZeroNormalFile, Doubtful };
@@ -116,7 +131,10 @@ private:
     unsigned TransferEvidence(const SalvageCandidate& c) const;
     void KeepTransferred(std::uint64_t p);
     void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs = 0,
-                std::uint16_t attribute = 0);
+                std::uint16_t attribute = 0, float angle = 0.0f);
+    void AcceptPending(Phase& phase);
+    float StrayLimit(int margin, unsigned perMille) const;
+    std::uint8_t StrayNeeds(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
     std::vector<Stretch> Resolve(Window& window);
     bool Write(Window& window, const std::vector<Stretch>& stretches);
     void Progress(int pass, std::uint64_t position);
@@ -149,6 +167,10 @@ private:
     std::uint64_t m_transferGrid[2] = {};  // candidates with shared vertices off and on that grid
     // Exponents of the strong records' coordinates other than zero: the file's range of sizes.
     std::uint64_t m_exponents[256] = {};
+    // How far the strong records' normals stray from their vertices' normals.
+    std::array<std::uint64_t, kSalvageAngleBins> m_angles{};
+    std::uint64_t m_anglesCounted = 0;
+    float m_strayFlag = 0.0f, m_strayFlagAlone = 0.0f;  // records beyond them are weighed in the end
     std::uint32_t m_count = 0;
 };
 
