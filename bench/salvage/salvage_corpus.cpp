@@ -235,6 +235,7 @@ const char* KindName(DamageKind kind)
     case DamageKind::Concatenated: return "two files joined";
     case DamageKind::TextTransfer: return "text-mode transfer";
     case DamageKind::Mixed: return "mixed";
+    case DamageKind::DeletedRecords: return "deleted 50 x n bytes";
     }
     return "?";
 }
@@ -243,7 +244,7 @@ std::vector<DamageKind> AllKinds()
 {
     return {DamageKind::None,     DamageKind::Inserted,      DamageKind::Deleted,      DamageKind::Zeroed512,
             DamageKind::Zeroed4K, DamageKind::CutTail,       DamageKind::GarbageHeader, DamageKind::Concatenated,
-            DamageKind::TextTransfer, DamageKind::Mixed};
+            DamageKind::TextTransfer, DamageKind::Mixed,      DamageKind::DeletedRecords};
 }
 
 namespace {
@@ -286,6 +287,16 @@ void DeleteBytes(Damaged& d, std::mt19937& rng)
         return;
     const std::size_t at = Pick(rng, 0, d.bytes.size() - 1);
     const std::size_t n = DamageLength(rng, d.bytes.size() - at);
+    d.bytes.erase(d.bytes.begin() + static_cast<std::ptrdiff_t>(at), d.bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
+    d.origin.erase(d.origin.begin() + static_cast<std::ptrdiff_t>(at), d.origin.begin() + static_cast<std::ptrdiff_t>(at + n));
+}
+
+void DeleteRecordLengths(Damaged& d, std::mt19937& rng)
+{
+    if (d.bytes.size() < 2)
+        return;
+    const std::size_t at = Pick(rng, 0, d.bytes.size() - 1);
+    const std::size_t n = std::min(50 * Pick(rng, 1, 40), (d.bytes.size() - at) / 50 * 50);
     d.bytes.erase(d.bytes.begin() + static_cast<std::ptrdiff_t>(at), d.bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
     d.origin.erase(d.origin.begin() + static_cast<std::ptrdiff_t>(at), d.origin.begin() + static_cast<std::ptrdiff_t>(at + n));
 }
@@ -347,6 +358,10 @@ Damaged Damage(Originals& originals, DamageKind kind, const Mesh& other, std::mt
     case DamageKind::Deleted:
         for (std::size_t i = 0; i < events; ++i)
             DeleteBytes(d, rng);
+        break;
+    case DamageKind::DeletedRecords:
+        for (std::size_t i = 0; i < events; ++i)
+            DeleteRecordLengths(d, rng);
         break;
     case DamageKind::Zeroed512:
         for (std::size_t i = 0; i < events; ++i)

@@ -49,12 +49,15 @@ struct Originals {
 };
 
 enum class DamageKind { None, Inserted, Deleted, Zeroed512, Zeroed4K, CutTail, GarbageHeader, Concatenated,
-                        TextTransfer, Mixed };
+                        TextTransfer, Mixed, DeletedRecords };
 const char* KindName(DamageKind kind);
 std::vector<DamageKind> AllKinds();
 
 void InsertBytes(Damaged& d, std::mt19937& rng);
 void DeleteBytes(Damaged& d, std::mt19937& rng);
+// Exactly 50 x n bytes (n up to 40) from anywhere: the grid stays in step, and
+// the record the cut goes through is spliced from two.
+void DeleteRecordLengths(Damaged& d, std::mt19937& rng);
 void ZeroSector(Damaged& d, std::size_t sector, std::mt19937& rng);
 void CutTail(Damaged& d, std::mt19937& rng);
 void GarbageHeader(Damaged& d, std::mt19937& rng);

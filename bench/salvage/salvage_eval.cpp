@@ -7,9 +7,9 @@
 //   precision = written records equal to an original record / records written
 //   foreign   = salvage records written that equal no original record
 //
-// Usage: salvage_eval [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME] [--explain]
+// Usage: salvage_eval [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME] [--kind KIND] [--explain]
 // (--write keeps the damaged files; --only measures the meshes whose name holds NAME;
-// --explain shows where the bytes of every foreign record came from)
+// --kind measures the damage kinds whose name holds KIND; --explain shows where the bytes of every foreign record came from)
 // Without --real, /usr/share is searched (e.g. after installing the Debian
 // packages cura and assimp-testmodels).
 #include "kalvo/kalvo.h"
@@ -192,7 +192,7 @@ int main(int argc, char** argv)
     std::string writeDir;
     std::size_t speedMb = 0;
     bool generated = true;
-    std::string only;
+    std::string only, kindFilter;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--real" && i + 1 < argc)
@@ -203,6 +203,8 @@ int main(int argc, char** argv)
             writeDir = argv[++i];
         else if (a == "--speed" && i + 1 < argc)
             speedMb = static_cast<std::size_t>(std::atol(argv[++i]));
+        else if (a == "--kind" && i + 1 < argc)
+            kindFilter = argv[++i];
         else if (a == "--explain")
             g_explain = true;
         else if (a == "--no-generated")
@@ -210,7 +212,7 @@ int main(int argc, char** argv)
         else if (a == "--only" && i + 1 < argc)
             only = argv[++i];
         else {
-            std::fprintf(stderr, "usage: %s [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME] [--explain]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--real DIR]... [--seeds N] [--write DIR] [--speed MB] [--no-generated] [--only NAME] [--kind KIND] [--explain]\n", argv[0]);
             return 2;
         }
     }
@@ -246,6 +248,8 @@ int main(int argc, char** argv)
     double salvageSeconds = 0;
     std::uint64_t salvageBytes = 0;
     for (DamageKind kind : AllKinds()) {
+        if (!kindFilter.empty() && std::string(KindName(kind)).find(kindFilter) == std::string::npos)
+            continue;
         for (std::size_t m = 0; m < meshes.size(); ++m) {
             if (!only.empty() && meshes[m].name.find(only) == std::string::npos)
                 continue;

@@ -365,19 +365,22 @@ INSTANTIATE_TEST_SUITE_P(
 // (some of them) of k + m and must not be written; every other record must be.
 struct SpliceCase {
     const char* name;
-    Style style;
+    std::function<Mesh()> mesh;
+    std::size_t k;
     std::size_t cut;      // byte of record k where the deletion starts
     std::size_t records;  // m: 50 x m bytes deleted
 };
+
+Mesh SpliceTorus(Style style) { return Torus(16, 10, style); }
 
 class SalvageSpliceTest : public SalvageTest, public ::testing::WithParamInterface<SpliceCase> {};
 
 TEST_P(SalvageSpliceTest, RecordMadeOfTwoIsNotWrittenAndEveryOtherIs)
 {
     const SpliceCase& c = GetParam();
-    const Mesh mesh = Torus(16, 10, c.style);
+    const Mesh mesh = c.mesh();
     const std::vector<Bytes> originals = Records(mesh);
-    const std::size_t k = 90;
+    const std::size_t k = c.k;
     Bytes source = mesh.File();
     const auto from = source.begin() + static_cast<std::ptrdiff_t>(kRec(k) + c.cut);
     source.erase(from, from + static_cast<std::ptrdiff_t>(50 * c.records));
@@ -391,13 +394,20 @@ TEST_P(SalvageSpliceTest, RecordMadeOfTwoIsNotWrittenAndEveryOtherIs)
 
 INSTANTIATE_TEST_SUITE_P(
     Cuts, SalvageSpliceTest,
-    ::testing::Values(SpliceCase{"InTheNormalExact", Style::Exact, 2, 3},
-                      SpliceCase{"WholeNormalExact", Style::Exact, 12, 5},
-                      SpliceCase{"WholeNormalImprecise", Style::Imprecise, 12, 5},
-                      SpliceCase{"InTheFirstVertexReversed", Style::Reversed, 18, 3},
-                      SpliceCase{"InTheSecondVertexExact", Style::Exact, 30, 5},
-                      SpliceCase{"InTheSecondVertexImprecise", Style::Imprecise, 30, 7},
-                      SpliceCase{"InTheThirdVertexImprecise", Style::Imprecise, 41, 3}),
+    ::testing::Values(
+        // The normal strays from the vertices' normal.
+        SpliceCase{"InTheNormalExact", [] { return SpliceTorus(Style::Exact); }, 90, 2, 3},
+        SpliceCase{"WholeNormalExact", [] { return SpliceTorus(Style::Exact); }, 90, 12, 5},
+        SpliceCase{"WholeNormalImprecise", [] { return SpliceTorus(Style::Imprecise); }, 90, 12, 5},
+        SpliceCase{"InTheFirstVertexReversed", [] { return SpliceTorus(Style::Reversed); }, 90, 18, 3},
+        SpliceCase{"InTheSecondVertexExact", [] { return SpliceTorus(Style::Exact); }, 90, 30, 5},
+        SpliceCase{"InTheSecondVertexImprecise", [] { return SpliceTorus(Style::Imprecise); }, 90, 30, 7},
+        SpliceCase{"InTheThirdVertexImprecise", [] { return SpliceTorus(Style::Imprecise); }, 90, 41, 3},
+        // A bottom facet's normal on a top facet's vertices: along the line, against the way.
+        SpliceCase{"NormalOfTheOtherSideOfAPlate", [] { return Plate(6, false); }, 40, 12, 2},
+        // No normal to go by: a vertex of its own in a closed, welded mesh.
+        SpliceCase{"InTheSecondVertexZeroNormals", [] { return SpliceTorus(Style::Zero); }, 90, 30, 3},
+        SpliceCase{"InTheThirdVertexZeroNormals", [] { return SpliceTorus(Style::Zero); }, 90, 43, 6}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A normal that strays far from its vertices' normal, in a file whose layout

@@ -67,23 +67,37 @@
 // Splices: damage that removes a multiple of 50 bytes leaves the grid in step,
 // and the one record it cuts through is the first bytes of one record and the
 // last bytes of another, with the run on both sides. Where the cut falls in
-// the normal (the vertices are the second record's, shared edges and all) or
-// inside a vertex (one edge or none shared, but the grid vouches for it), the
-// stored normal is the first record's on other vertices, and almost always
-// strays from their normal. So a normal's angle to its vertices' normal is
-// weighed against the file's own: of the strong records, the angle all but one
-// in a thousand stay within, times 32; and where both grid neighbours' normals
-// stray 32 times less, the angle all but one in a hundred stay within, times
-// 32 (real exporters write the odd bad normal in clusters; a splice's normal
-// strays alone). A record whose normal strays further is not written, unless
-// the layout is intact (length = header + count + 50 x stored count: nothing
-// was removed). Measured on real printer files: about one record in 100,000 of
-// a damaged file is lost to this. Until 1024 strong records have shown the
-// file's angles, every record that strays by more than 1/16384 radian is kept
-// aside to be weighed in the end; after that only those beyond a quarter of
-// the limits so far. What this cannot tell: a splice in a file of zero normals,
-// one whose normal strays no more than the file's own, and one whose parts
-// have the same normal bytes (then only a vertex changed, by the cut).
+// the normal, the vertices are the second record's (shared edges and all);
+// inside a vertex, that vertex is new and the record weak, but the grid vouches
+// for it. Such a record is kept aside as a doubt, and written only if the file
+// as a whole vouches for what is odd about it:
+//  - its normal strays from its vertices' normal (the first record's normal on
+//    other vertices mostly does): not further than 32 times the angle all but
+//    one in a thousand of the file's strong records stay within; where both
+//    grid neighbours' normals stray 32 times less, all but one in a hundred
+//    (real exporters write the odd bad normal in clusters, a splice's strays
+//    alone);
+//  - its normal points against its vertices' normal (or along it) where all
+//    but one in a thousand of the file's strong normals point the other way;
+//  - it is weak, between two strong records, with a vertex no other candidate
+//    has, in a closed mesh: a file with at most 10 weak records, and at most 2
+//    such, per 1000 strong ones (closed, welded meshes have almost none; an open mesh's
+//    corners have such vertices, and so have unwelded or T-shaped seams, and
+//    there a splice cannot be told).
+// A single such record in a file counts as rare (it may be the splice itself).
+// What the file is like is judged on the runs that keep their records without
+// conditions, as for attributes (a ghost grid turns a plane's normals round).
+// Nothing is in doubt where the layout is intact (length = header + count +
+// 50 x stored count: nothing was removed) or after a text-mode transfer.
+// Measured on real printer files and generated meshes, damaged: these doubts
+// cost up to 2 records in 10,000 and remove more than half of the splices of
+// 50 x n byte deletions. What stays: splices in files of zero normals or of
+// open or unwelded meshes, and splices of two coplanar records whose normals
+// match. Until 1024 strong records have shown the file's angles and
+// orientation, every record whose normal strays by more than 1/16384 radian
+// (or points either way) is kept aside; after that only those beyond a quarter
+// of the limits so far, or against the way 19 in 20 of the file's normals
+// point so far.
 //
 // A record must have all 50 bytes; a cut-off last record is not written.
 //
@@ -113,9 +127,11 @@
 // about 25 million edges); once three quarters full it counts no new edges,
 // and later records then rest on the grid and soup rules. The stretches (32
 // bytes each, and 40 per run) grow with the number of breaks the damage made,
-// not with the number of records; so do the disputed pieces. The rest is
-// fixed: a 1 MiB read window, a ring of 128 candidates and the candidates of
-// one 4 KiB block (at most 4096 of 104 bytes).
+// not with the number of records; so do the disputed pieces and the doubts
+// (16 bytes each; beyond the first 1024 strong records only the rare ones the
+// file may not vouch for). The vertex census holds one slot per 50 bytes of
+// source, also at most 128 MiB. The rest is fixed: a 1 MiB read window, a ring
+// of 128 candidates and the candidates of one 4 KiB block (at most 4096).
 #include "salvage/SalvageScan.h"
 
 #include "EngineStrings.h"
@@ -153,8 +169,19 @@ constexpr float kMaxCoordinate = 1e8f;
 constexpr float kStrayAngle = 1.0f / 16384;
 constexpr int kAngleMargin = 5;               // bins: 32 times as far as the file's normals stray
 constexpr std::uint64_t kAngleSample = 1024;  // strong records between two looks at the file's angles
+// Weak records with a vertex of their own, per thousand strong records, that show a file made so.
+constexpr std::uint64_t kLonelyPerMille = 2;
+// Weak records per thousand strong ones that show a mesh not closed.
+constexpr std::uint64_t kClosedPerMille = 10;
 constexpr std::uint64_t kTextTransferPairs = 4;  // CR LF pairs, with no lone LF, that show a text-mode transfer
 constexpr unsigned char kCR = 0x0D, kLF = 0x0A;
+
+// At most perMille of a thousand, or a single one (the splice itself, in a
+// small file).
+bool Rare(std::uint64_t count, std::uint64_t total, std::uint64_t perMille)
+{
+    return count <= 1 || count * 1000 <= total * perMille;
+}
 
 int AngleBin(float angle)
 {
@@ -461,6 +488,7 @@ static void Describe(const unsigned char* bytes, std::size_t behind, const unsig
     out.exact = false;
     out.direction = false;
     out.angle = -1.0f;
+    out.against = false;
     if (!zeroNormal && proper) {
         out.exact = (Bits(f[0]) == Bits(u[0]) && Bits(f[1]) == Bits(u[1]) && Bits(f[2]) == Bits(u[2])) ||
                     (Bits(f[0]) == Bits(-u[0]) && Bits(f[1]) == Bits(-u[1]) && Bits(f[2]) == Bits(-u[2]));
@@ -476,6 +504,7 @@ static void Describe(const unsigned char* bytes, std::size_t behind, const unsig
             const double cosine = (c[0] * n.x + c[1] * n.y + c[2] * n.z) / (cl * nl);
             out.direction = std::fabs(cosine) >= kDirectionCos;
             out.angle = static_cast<float>(std::acos(std::min(1.0, std::fabs(cosine))));
+            out.against = cosine < 0.0;
         }
     }
     out.proper = proper && !ab && !bc && !ca;
@@ -494,6 +523,13 @@ static void Edges(const unsigned char* bytes, bool ab, bool bc, bool ca, bool za
     const std::uint64_t ha = VertexHash(va), hb = VertexHash(vb), hc = VertexHash(vc);
     out.edges = 0;
     out.evidence = 0;
+    out.vertexCount = 0;
+    const bool atOrigin[3] = {za, zb, zc};
+    const bool repeated[3] = {false, ab, ca || bc};
+    const std::uint64_t hashes[3] = {ha, hb, hc};
+    for (int i = 0; i < 3; ++i)
+        if (!atOrigin[i] && !repeated[i])
+            out.vertexKeys[out.vertexCount++] = Mix(hashes[i] ^ 0x5851F42D4C957F2Dull);
     auto edge = [&out](std::uint64_t h1, bool z1, std::uint64_t h2, bool z2) {
         if (!z1 && !z2)
             out.evidence |= static_cast<std::uint8_t>(1u << out.edges);
@@ -560,7 +596,7 @@ struct CSalvageScanner::Window {
 
 CSalvageScanner::CSalvageScanner(CFileEx& source, CTargetWriter& target, CCommunicator& communicator)
     : m_source(source), m_target(target), m_comm(communicator), m_total(source.GetLength()),
-      m_census(m_total), m_ring(kRingSize)
+      m_census(m_total), m_vertexCensus(m_total / 4), m_ring(kRingSize)
 {
 }
 
@@ -662,6 +698,8 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             if (pass == 0) {
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Add(c.edgeKeys[e]);
+                for (std::uint8_t v = 0; v < c.vertexCount; ++v)
+                    m_vertexCensus.Add(c.vertexKeys[v]);
             } else if (!(m_textTransfer && c.crlf)) {
                 // (After a text-mode transfer a record that holds a CR LF had a CR
                 // inserted; without one, leaving it out only costs a record.)
@@ -670,6 +708,9 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
                         c.shared += m_census.Count(c.edgeKeys[e]) >= 2u + ((overlapping >> e) & 1u) ? 1 : 0;
+                c.lonely = 0;
+                for (std::uint8_t v = 0; v < c.vertexCount; ++v)
+                    c.lonely += m_vertexCensus.Count(c.vertexKeys[v]) < 2 ? 1 : 0;
                 Push(c);
             }
         }
@@ -697,7 +738,8 @@ void CSalvageScanner::KeepTransferred(std::uint64_t p)
         return;
     }
     m_transferred.push_back({p, 1, m_runWeights.size()});
-    m_runWeights.push_back({0, 1});
+    RunWeight& weight = m_runWeights.emplace_back();
+    weight.length = 1;
 }
 
 // Bit i: the census counted edge i of c a second time from the same bytes, in
@@ -759,13 +801,13 @@ void CSalvageScanner::Push(const SalvageCandidate& c)
 void CSalvageScanner::CloseRun(Phase& phase)
 {
     if (phase.run != SIZE_MAX)
-        m_runWeights[phase.run] = {phase.evidence,       phase.runLength,       phase.zeroNormals, phase.otherNormals,
-                                   phase.haveAttribute, phase.mixedAttributes, phase.attribute};
+        m_runWeights[phase.run] = {phase.evidence,      phase.runLength,       phase.zeroNormals, phase.otherNormals,
+                                   phase.tally,         phase.haveAttribute,   phase.mixedAttributes, phase.attribute};
     phase = Phase{};
 }
 
 void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs,
-                             std::uint16_t attribute, float angle)
+                             std::uint16_t attribute)
 {
     if (phase.run == SIZE_MAX) {
         phase.run = m_runWeights.size();
@@ -775,26 +817,24 @@ void CSalvageScanner::Accept(Phase& phase, std::uint64_t start, std::uint64_t co
     if (needs == 0 && last && last->needs == 0 && last->start + kRecord * last->count == start)
         last->count += count;
     else
-        m_stretches.push_back({start, count, phase.run, needs, attribute, angle});
+        m_stretches.push_back({start, count, phase.run, needs, attribute});
 }
 
-// The weak records waiting in the run; those whose normal strays from their
-// vertices' normal each on their own, to be weighed against the file.
+// The weak records waiting in the run, and what some of them still need.
 void CSalvageScanner::AcceptPending(Phase& phase)
 {
-    std::uint64_t from = phase.pendingStart;
+    Accept(phase, phase.pendingStart, phase.pendingCount);
+    phase.tally.weak += phase.pendingCount;
     const std::uint64_t end = phase.pendingStart + kRecord * phase.pendingCount;
-    for (const Phase::Stray& stray : phase.strays) {
-        if (stray.at < from || stray.at >= end)
-            continue;
-        if (stray.at > from)
-            Accept(phase, from, (stray.at - from) / kRecord);
-        Accept(phase, stray.at, 1, kNeedsFileAngles | (stray.alone ? kStraysAlone : 0), 0, stray.angle);
-        from = stray.at + kRecord;
-    }
-    if (end > from)
-        Accept(phase, from, (end - from) / kRecord);
-    phase.strays.clear();
+    for (const Doubt& doubt : phase.doubts)
+        if (doubt.at >= phase.pendingStart && doubt.at < end) {
+            m_doubts.push_back(doubt);
+            if (doubt.what & kLonelyVertex) {
+                ++m_lonelyWeak;
+                ++phase.tally.lonely;
+            }
+        }
+    phase.doubts.clear();
 }
 
 // The angle that perMille of a thousand strong records' normals stay within
@@ -814,7 +854,7 @@ float CSalvageScanner::StrayLimit(int margin, unsigned perMille) const
 
 // Whether the normal of cur strays far enough to be weighed in the end, and
 // whether it strays alone (its grid neighbours' normals 2^margin times closer).
-std::uint8_t CSalvageScanner::StrayNeeds(const SalvageCandidate& cur, const SalvageCandidate* prev,
+std::uint8_t CSalvageScanner::Strays(const SalvageCandidate& cur, const SalvageCandidate* prev,
                                          const SalvageCandidate* next) const
 {
     if (!(cur.angle > kStrayAngle))
@@ -823,8 +863,26 @@ std::uint8_t CSalvageScanner::StrayNeeds(const SalvageCandidate& cur, const Salv
     const auto angle = [](const SalvageCandidate* c) { return c && c->angle >= 0.0f ? c->angle : INFINITY; };
     const bool alone = cur.angle > std::ldexp(std::max(angle(prev), angle(next)), kAngleMargin);
     if (alone && cur.angle > m_strayFlagAlone)
-        return kNeedsFileAngles | kStraysAlone;
-    return cur.angle > m_strayFlag ? kNeedsFileAngles : 0;
+        return kStrays | kStraysAlone;
+    return cur.angle > m_strayFlag ? kStrays : 0;
+}
+
+// What the file must vouch for before cur is written: how far its normal
+// strays, and which way it points where that is not the way the file's
+// normals point so far (until 1024 strong records have shown that, either way).
+std::uint8_t CSalvageScanner::Doubts(const SalvageCandidate& cur, const SalvageCandidate* prev,
+                                     const SalvageCandidate* next) const
+{
+    std::uint8_t what = Strays(cur, prev, next);
+    if (cur.angle >= 0.0f && cur.angle < 1.0f) {  // (beyond a radian the angle alone tells)
+        // (Where both ways are common, the file vouches for both: no doubt to keep.)
+        const bool early = m_along + m_against < kAngleSample;
+        if (cur.against && (early || m_against * 20 < m_along))
+            what |= kAgainst;
+        else if (!cur.against && (early || m_along * 20 < m_against))
+            what |= kAlong;
+    }
+    return what;
 }
 
 // The first bytes of a run's first record: see the rules at the top.
@@ -889,9 +947,19 @@ void CSalvageScanner::Finalize(std::uint64_t p)
     if (!strong && !(atDataEnd && phase.anchored)) {
         if (!last) {
             if (phase.pendingCount == 0)
-                phase.strays.clear();
-            if (const std::uint8_t stray = StrayNeeds(cur, prev, next))
-                phase.strays.push_back({p, cur.angle, (stray & kStraysAlone) != 0});
+                phase.doubts.clear();
+            const auto firm = [](const SalvageCandidate* c) {
+                return c && (c->shared >= 2 || (c->edges != 0 && c->shared == c->edges));
+            };
+            // (A splice sits between two real records of the mesh; a weak record
+            // of an open or unwelded region mostly has weak neighbours.)
+            // Once the file clearly vouches for them, they are no doubt.
+            m_lonelyFile = m_lonelyFile || (m_strongRecords >= kAngleSample &&
+                                            m_lonelyWeak * 1000 >= m_strongRecords * 2 * kLonelyPerMille);
+            const bool lonely = cur.lonely != 0 && firm(prev) && firm(next) && !m_lonelyFile;
+            const std::uint8_t what = Doubts(cur, prev, next) | (lonely ? kLonelyVertex : 0);
+            if (what != 0)
+                phase.doubts.push_back({p, what, cur.angle});
             if (phase.pendingCount++ == 0)
                 phase.pendingStart = p;
         } else {
@@ -909,6 +977,14 @@ void CSalvageScanner::Finalize(std::uint64_t p)
     }
     if (strong && !headExposed)
         ++(cur.zeroNormal ? phase.zeroNormals : phase.otherNormals);
+    if (strong && !headExposed) {
+        ++m_strongRecords;
+        ++phase.tally.strong;
+        if (cur.angle >= 0.0f && cur.angle < 1.0f) {
+            ++(cur.against ? m_against : m_along);
+            ++(cur.against ? phase.tally.against : phase.tally.along);
+        }
+    }
     if (strong && !headExposed && cur.angle >= 0.0f) {
         ++m_angles[AngleBin(cur.angle)];
         // Until the file's angles are known, every stray normal is weighed in the end.
@@ -936,14 +1012,73 @@ void CSalvageScanner::Finalize(std::uint64_t p)
         AcceptPending(phase);
     const std::uint8_t needs = (head == Head::IfZeroNormalFile ? kNeedsZeroNormalFile : 0) |
                                (tail == Tail::IfFileAttribute ? kNeedsFileAttribute : 0) |
-                               (tail == Tail::Doubtful ? kBlocker : 0) |
-                               StrayNeeds(cur, prev, next);
-    if (strong || tail != Tail::Doubtful)
-        Accept(phase, p, 1, needs, cur.Attribute(), cur.angle);
+                               (tail == Tail::Doubtful ? kBlocker : 0);
+    if (strong || tail != Tail::Doubtful) {
+        Accept(phase, p, 1, needs, cur.Attribute());
+        if (const std::uint8_t what = Doubts(cur, prev, next))
+            m_doubts.push_back({p, what, cur.angle});
+    }
     phase.pendingCount = 0;
     phase.anchored = true;
     if (last)
         CloseRun(phase);
+}
+
+// The records in doubt that the file does not vouch for leave the stretches
+// (sorted by start) they stand in. Nothing was spliced where the layout is intact.
+void CSalvageScanner::DropDoubted(std::vector<Stretch>& list) const
+{
+    if (m_intactLayout || m_doubts.empty())
+        return;
+    const float strayLimit = StrayLimit(kAngleMargin, 999), aloneLimit = StrayLimit(kAngleMargin, 990);
+    // What the file is like, judged on the runs that keep records without
+    // conditions (ghost grids turn a plane's normals round).
+    Tally file;
+    std::vector<bool> counted(m_runWeights.size());
+    for (const Stretch& x : list) {
+        if (x.needs != 0 || x.run >= counted.size() || counted[x.run])
+            continue;
+        counted[x.run] = true;
+        const Tally& t = m_runWeights[x.run].tally;
+        file.strong += t.strong;
+        file.weak += t.weak;
+        file.lonely += t.lonely;
+        file.along += t.along;
+        file.against += t.against;
+    }
+    // A closed, welded mesh has hardly any weak records and none with a vertex
+    // of its own: there, those are the splices. (An open mesh's corners have
+    // such vertices, and so have meshes with unwelded or T-shaped seams.)
+    const bool closedFile = !m_lonelyFile && Rare(file.weak, file.strong, kClosedPerMille) &&
+                            Rare(file.lonely, file.strong, kLonelyPerMille);
+    // A file whose normals all point one way (but one in a thousand) wrote none the other way.
+    const bool alongOnly = Rare(file.against, file.along + file.against, 1);
+    const bool againstOnly = Rare(file.along, file.along + file.against, 1);
+    std::vector<std::uint64_t> dropped;
+    for (const Doubt& d : m_doubts)
+        if (((d.what & kLonelyVertex) && closedFile) || ((d.what & kAgainst) && alongOnly) ||
+            ((d.what & kAlong) && againstOnly) ||
+            ((d.what & kStrays) && d.angle > ((d.what & kStraysAlone) ? aloneLimit : strayLimit)))
+            dropped.push_back(d.at);
+    if (dropped.empty())
+        return;
+    std::sort(dropped.begin(), dropped.end());
+    std::vector<Stretch> out;
+    out.reserve(list.size() + dropped.size());
+    for (const Stretch& x : list) {
+        std::uint64_t from = x.start;
+        const std::uint64_t end = x.start + kRecord * x.count;
+        for (auto it = std::lower_bound(dropped.begin(), dropped.end(), x.start); it != dropped.end() && *it < end; ++it) {
+            if ((*it - x.start) % kRecord != 0)
+                continue;  // a record of another grid
+            if (*it > from)
+                out.push_back({from, (*it - from) / kRecord, x.run, x.needs, x.attribute});
+            from = *it + kRecord;
+        }
+        if (end > from)
+            out.push_back({from, (end - from) / kRecord, x.run, x.needs, x.attribute});
+    }
+    list = std::move(out);
 }
 
 // Accepted records of different grids that overlap cannot all be real. A ghost
@@ -1001,19 +1136,13 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
     // conditions (not on ghost grids that lost their bytes). A record it does
     // not vouch for has held its bytes against other grids all the same.
     const auto written = [this](std::vector<Stretch> list) {
-        // A normal that strays further than the file's own do was not written
-        // by its exporter (but where the layout is intact, nothing was spliced).
-        const float strayLimit = StrayLimit(kAngleMargin, 999), aloneLimit = StrayLimit(kAngleMargin, 990);
-        std::erase_if(list, [&](const Stretch& x) {
-            return (x.needs & kNeedsFileAngles) && !m_intactLayout &&
-                   x.angle > ((x.needs & kStraysAlone) ? aloneLimit : strayLimit);
-        });
+        DropDoubted(list);
         std::vector<bool> counted(m_runWeights.size());
         bool haveAttribute = false, mixedAttributes = false;
         std::uint16_t attribute = 0;
         std::uint64_t zeroNormals = 0, otherNormals = 0;
         for (const Stretch& x : list) {
-            if ((x.needs & ~(kNeedsFileAngles | kStraysAlone)) != 0 || x.run >= counted.size() || counted[x.run])
+            if (x.needs != 0 || x.run >= counted.size() || counted[x.run])
                 continue;
             counted[x.run] = true;
             const RunWeight& r = m_runWeights[x.run];
@@ -1042,7 +1171,6 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         std::size_t run;
         std::uint8_t needs;
         std::uint16_t attribute;
-        float angle;
         std::uint64_t from, records;  // the piece with up to kContext records of its stretch on each side
         std::uint64_t evidence = 0;   // of those records
         int Level() const  // evidence per record, in steps of about 25 %
@@ -1079,13 +1207,13 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
                 return r.first <= first && last <= r.second;
             });
             if (!inDispute) {
-                kept.push_back({s.start + kRecord * first, last - first, s.run, s.needs, s.attribute, s.angle});
+                kept.push_back({s.start + kRecord * first, last - first, s.run, s.needs, s.attribute});
                 continue;
             }
             const std::uint64_t from = first > kContext ? first - kContext : 0;
             const std::uint64_t to = std::min(s.count, last + kContext);
             pieces.push_back(
-                {s.start + kRecord * first, last - first, s.run, s.needs, s.attribute, s.angle, s.start + kRecord * from, to - from});
+                {s.start + kRecord * first, last - first, s.run, s.needs, s.attribute, s.start + kRecord * from, to - from});
         }
     }
     m_stretches.clear();
@@ -1160,7 +1288,7 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
         std::uint64_t pieceStart = s.start, pieceCount = 0;
         auto flush = [&] {
             if (pieceCount != 0) {
-                kept.push_back({pieceStart, pieceCount, s.run, s.needs, s.attribute, s.angle});
+                kept.push_back({pieceStart, pieceCount, s.run, s.needs, s.attribute});
                 claimed[pieceStart] = pieceStart + kRecord * pieceCount;
             }
         };
@@ -1224,7 +1352,11 @@ std::uint32_t CSalvageScanner::Run()
             // The grid a text-mode transfer predicts holds the file's records, if
             // the records with shared vertices are found on it, not off it.
             if (m_textTransfer && m_transferGrid[1] != 0 && m_transferGrid[0] * 5 <= m_transferGrid[1])
+            {
+                // (It inserted nothing but CRs: no record was spliced.)
                 m_stretches = std::move(m_transferred);
+                m_doubts.clear();
+            }
             m_transferred.clear();
             m_transferred.shrink_to_fit();
             const std::vector<Stretch> kept = Resolve(window);

@@ -54,10 +54,14 @@ struct SalvageCandidate {
     bool zerosAfter = false;      // a long zero run starts less than 50 bytes after it, and missed it
     bool proper = false;          // three different vertices that make a normal
     float angle = -1.0f;          // radians between the stored normal's line and the vertices' normal; -1: none
+    bool against = false;         // (with an angle) the stored normal points against the vertices' normal
     std::uint8_t edges = 0;       // distinct edges between different vertices
     std::uint8_t evidence = 0;    // bit i: edge i may count as evidence (no end at the origin)
     std::uint8_t shared = 0;      // of those, carried by some other candidate too
     std::uint64_t edgeKeys[3] = {};
+    std::uint8_t vertexCount = 0;  // distinct vertices off the origin
+    std::uint8_t lonely = 0;       // of those, carried by no other candidate
+    std::uint64_t vertexKeys[3] = {};
     unsigned char bytes[CSTLFile5::kRecordSize] = {};
     std::uint16_t Attribute() const { return static_cast<std::uint16_t>(bytes[48] | (bytes[49] << 8)); }
 };
@@ -80,6 +84,23 @@ public:
     std::uint32_t Run();
 
 private:
+    // A record the grid accepted that is written only if the whole file vouches for it.
+    enum : std::uint8_t {
+        kStrays = 1,        // its normal strays from its vertices' normal
+        kStraysAlone = 2,   // (with kStrays) its grid neighbours' normals stray far less
+        kLonelyVertex = 4,  // weak, with a vertex no other candidate has
+        kAlong = 8,         // its normal points along its vertices' normal
+        kAgainst = 16,      // its normal points against it
+    };
+    struct Doubt {
+        std::uint64_t at;
+        std::uint8_t what;
+        float angle;
+    };
+    struct Tally {  // of a run's accepted records
+        std::uint64_t strong = 0, weak = 0, lonely = 0;  // (lonely: weak, with a vertex of its own)
+        std::uint64_t along = 0, against = 0;             // strong records whose normal points along or against
+    };
     struct Phase {  // the run of plausible candidates on one 50-byte grid
         bool open = false;
         bool anchored = false;  // a strong record (or the file's first record slot) precedes the pending ones
@@ -87,25 +108,19 @@ private:
         std::uint64_t evidence = 0;       // their shared edges and normals along their vertices' normal
         // Of its strong records: zero and other normals (but the first's), attribute words (but the last's).
         std::uint64_t zeroNormals = 0, otherNormals = 0;
+        Tally tally;
         bool haveAttribute = false, mixedAttributes = false;
         std::uint16_t attribute = 0;
         std::uint64_t pendingStart = 0;   // weak records waiting for a strong one after them
         std::uint64_t pendingCount = 0;
         std::size_t run = SIZE_MAX;       // index into m_runWeights once the run has accepted records
-        struct Stray {
-            std::uint64_t at;
-            float angle;
-            bool alone;
-        };
-        std::vector<Stray> strays;  // pending weak records whose normal strays
+        std::vector<Doubt> doubts;  // of the pending weak records
     };
     // What a one-record stretch still needs to be written.
     enum : std::uint8_t {
         kNeedsFileAttribute = 1,   // its attribute word: only the file's own attribute vouches for it
         kNeedsZeroNormalFile = 2,  // its zero normal: only a file of zero normals vouches for it
         kBlocker = 4,              // never written: a real record in doubt, whose bytes no other grid may take
-        kNeedsFileAngles = 8,      // its normal's angle: only a file whose normals stray as far vouches for it
-        kStraysAlone = 16,         // (with kNeedsFileAngles) its grid neighbours' normals stray far less
     };
     struct Stretch {  // records at start, start + 50, ... of one run
         std::uint64_t start;
@@ -113,7 +128,6 @@ private:
         std::size_t run;
         std::uint8_t needs = 0;
         std::uint16_t attribute = 0;
-        float angle = 0.0f;  // with kNeedsFileAngles
     };
     enum class Tail { Sound, IfFileAttribute, Doubtful };
     enum class Head { Sound, IfZeroNormalFile, Doubtful };
@@ -131,10 +145,12 @@ private:
     unsigned TransferEvidence(const SalvageCandidate& c) const;
     void KeepTransferred(std::uint64_t p);
     void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs = 0,
-                std::uint16_t attribute = 0, float angle = 0.0f);
+                std::uint16_t attribute = 0);
     void AcceptPending(Phase& phase);
+    void DropDoubted(std::vector<Stretch>& list) const;
     float StrayLimit(int margin, unsigned perMille) const;
-    std::uint8_t StrayNeeds(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
+    std::uint8_t Strays(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
+    std::uint8_t Doubts(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
     std::vector<Stretch> Resolve(Window& window);
     bool Write(Window& window, const std::vector<Stretch>& stretches);
     void Progress(int pass, std::uint64_t position);
@@ -147,6 +163,7 @@ private:
     bool m_atEnd = false;            // the deciding pass reached the end of the data
     bool m_intactLayout = false;     // length = header + count + 50 x stored count
     CEdgeCensus m_census;
+    CEdgeCensus m_vertexCensus;  // how many candidates carry each vertex
     std::vector<SalvageCandidate> m_ring;  // plausible candidates by position modulo its size
     std::uint64_t m_queue[64] = {};        // positions waiting for their grid successor, oldest first
     unsigned m_queueHead = 0, m_queueSize = 0;
@@ -155,6 +172,7 @@ private:
     struct RunWeight {
         std::uint64_t evidence = 0, length = 0;
         std::uint64_t zeroNormals = 0, otherNormals = 0;
+        Tally tally;
         bool haveAttribute = false, mixedAttributes = false;
         std::uint16_t attribute = 0;
     };
@@ -171,6 +189,10 @@ private:
     std::array<std::uint64_t, kSalvageAngleBins> m_angles{};
     std::uint64_t m_anglesCounted = 0;
     float m_strayFlag = 0.0f, m_strayFlagAlone = 0.0f;  // records beyond them are weighed in the end
+    std::vector<Doubt> m_doubts;  // of the records accepted
+    std::uint64_t m_strongRecords = 0, m_lonelyWeak = 0;  // (weak records with a vertex of their own)
+    bool m_lonelyFile = false;  // the file has shown that it has many
+    std::uint64_t m_along = 0, m_against = 0;  // strong records whose normal points along or against their vertices' normal
     std::uint32_t m_count = 0;
 };
 
