@@ -503,7 +503,8 @@ static void Describe(const unsigned char* bytes, std::size_t behind, const unsig
         if (cl > 0.0 && std::isfinite(cl)) {
             const double cosine = (c[0] * n.x + c[1] * n.y + c[2] * n.z) / (cl * nl);
             out.direction = std::fabs(cosine) >= kDirectionCos;
-            out.angle = static_cast<float>(std::acos(std::min(1.0, std::fabs(cosine))));
+            // (The chord 2 sin(angle / 2): within 4 % of the angle up to a radian, and no arc cosine.)
+            out.angle = static_cast<float>(std::sqrt(2.0 * std::max(0.0, 1.0 - std::fabs(cosine))));
             out.against = cosine < 0.0;
         }
     }
@@ -596,7 +597,7 @@ struct CSalvageScanner::Window {
 
 CSalvageScanner::CSalvageScanner(CFileEx& source, CTargetWriter& target, CCommunicator& communicator)
     : m_source(source), m_target(target), m_comm(communicator), m_total(source.GetLength()),
-      m_census(m_total), m_vertexCensus(m_total / 4), m_ring(kRingSize)
+      m_census(m_total), m_vertexCensus(0), m_ring(kRingSize)
 {
 }
 
@@ -626,6 +627,8 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             std::uint32_t stored;
             std::memcpy(&stored, at + CSTLFile5::kHeaderSize, 4);
             m_intactLayout = m_total == kFirstRecord + std::uint64_t(kRecord) * stored;
+            if (!m_intactLayout)
+                m_vertexCensus = CEdgeCensus(m_total / 4);  // one slot per 50 bytes
         }
         const std::size_t n = available < kRecord ? available : std::min(kBlock, available - kRecord + 1);
         if (pass == 0) {
@@ -668,6 +671,9 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                 c.position = q + i;
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Prefetch(c.edgeKeys[e]);
+                if (pass == 0 && !m_intactLayout)  // (nothing is in doubt in an intact layout)
+                    for (std::uint8_t v = 0; v < c.vertexCount; ++v)
+                        m_vertexCensus.Prefetch(c.vertexKeys[v]);
             }
         }
         // After a text-mode transfer the original offset of a byte is its offset
@@ -698,8 +704,9 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             if (pass == 0) {
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Add(c.edgeKeys[e]);
-                for (std::uint8_t v = 0; v < c.vertexCount; ++v)
-                    m_vertexCensus.Add(c.vertexKeys[v]);
+                if (!m_intactLayout)
+                    for (std::uint8_t v = 0; v < c.vertexCount; ++v)
+                        m_vertexCensus.Add(c.vertexKeys[v]);
             } else if (!(m_textTransfer && c.crlf)) {
                 // (After a text-mode transfer a record that holds a CR LF had a CR
                 // inserted; without one, leaving it out only costs a record.)
@@ -708,9 +715,6 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     if (c.evidence & (1u << e))
                         c.shared += m_census.Count(c.edgeKeys[e]) >= 2u + ((overlapping >> e) & 1u) ? 1 : 0;
-                c.lonely = 0;
-                for (std::uint8_t v = 0; v < c.vertexCount; ++v)
-                    c.lonely += m_vertexCensus.Count(c.vertexKeys[v]) < 2 ? 1 : 0;
                 Push(c);
             }
         }
@@ -867,6 +871,15 @@ std::uint8_t CSalvageScanner::Strays(const SalvageCandidate& cur, const SalvageC
     return cur.angle > m_strayFlag ? kStrays : 0;
 }
 
+// Whether a vertex of c is carried by no other candidate.
+bool CSalvageScanner::Lonely(const SalvageCandidate& c) const
+{
+    for (std::uint8_t v = 0; v < c.vertexCount; ++v)
+        if (m_vertexCensus.Count(c.vertexKeys[v]) < 2)
+            return true;
+    return false;
+}
+
 // What the file must vouch for before cur is written: how far its normal
 // strays, and which way it points where that is not the way the file's
 // normals point so far (until 1024 strong records have shown that, either way).
@@ -956,7 +969,7 @@ void CSalvageScanner::Finalize(std::uint64_t p)
             // Once the file clearly vouches for them, they are no doubt.
             m_lonelyFile = m_lonelyFile || (m_strongRecords >= kAngleSample &&
                                             m_lonelyWeak * 1000 >= m_strongRecords * 2 * kLonelyPerMille);
-            const bool lonely = cur.lonely != 0 && firm(prev) && firm(next) && !m_lonelyFile;
+            const bool lonely = !m_lonelyFile && firm(prev) && firm(next) && Lonely(cur);
             const std::uint8_t what = Doubts(cur, prev, next) | (lonely ? kLonelyVertex : 0);
             if (what != 0)
                 phase.doubts.push_back({p, what, cur.angle});

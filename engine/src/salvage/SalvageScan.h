@@ -60,7 +60,6 @@ struct SalvageCandidate {
     std::uint8_t shared = 0;      // of those, carried by some other candidate too
     std::uint64_t edgeKeys[3] = {};
     std::uint8_t vertexCount = 0;  // distinct vertices off the origin
-    std::uint8_t lonely = 0;       // of those, carried by no other candidate
     std::uint64_t vertexKeys[3] = {};
     unsigned char bytes[CSTLFile5::kRecordSize] = {};
     std::uint16_t Attribute() const { return static_cast<std::uint16_t>(bytes[48] | (bytes[49] << 8)); }
@@ -150,6 +149,7 @@ private:
     void DropDoubted(std::vector<Stretch>& list) const;
     float StrayLimit(int margin, unsigned perMille) const;
     std::uint8_t Strays(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
+    bool Lonely(const SalvageCandidate& c) const;
     std::uint8_t Doubts(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
     std::vector<Stretch> Resolve(Window& window);
     bool Write(Window& window, const std::vector<Stretch>& stretches);
