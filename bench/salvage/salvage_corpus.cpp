@@ -281,14 +281,18 @@ void InsertBytes(Damaged& d, std::mt19937& rng)
     d.origin.insert(d.origin.begin() + static_cast<std::ptrdiff_t>(at), n, -1);
 }
 
+static void Erase(Damaged& d, std::size_t at, std::size_t n)
+{
+    d.bytes.erase(d.bytes.begin() + static_cast<std::ptrdiff_t>(at), d.bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
+    d.origin.erase(d.origin.begin() + static_cast<std::ptrdiff_t>(at), d.origin.begin() + static_cast<std::ptrdiff_t>(at + n));
+}
+
 void DeleteBytes(Damaged& d, std::mt19937& rng)
 {
     if (d.bytes.size() < 2)
         return;
     const std::size_t at = Pick(rng, 0, d.bytes.size() - 1);
-    const std::size_t n = DamageLength(rng, d.bytes.size() - at);
-    d.bytes.erase(d.bytes.begin() + static_cast<std::ptrdiff_t>(at), d.bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
-    d.origin.erase(d.origin.begin() + static_cast<std::ptrdiff_t>(at), d.origin.begin() + static_cast<std::ptrdiff_t>(at + n));
+    Erase(d, at, DamageLength(rng, d.bytes.size() - at));
 }
 
 void DeleteRecordLengths(Damaged& d, std::mt19937& rng)
@@ -296,9 +300,7 @@ void DeleteRecordLengths(Damaged& d, std::mt19937& rng)
     if (d.bytes.size() < 2)
         return;
     const std::size_t at = Pick(rng, 0, d.bytes.size() - 1);
-    const std::size_t n = std::min(50 * Pick(rng, 1, 40), (d.bytes.size() - at) / 50 * 50);
-    d.bytes.erase(d.bytes.begin() + static_cast<std::ptrdiff_t>(at), d.bytes.begin() + static_cast<std::ptrdiff_t>(at + n));
-    d.origin.erase(d.origin.begin() + static_cast<std::ptrdiff_t>(at), d.origin.begin() + static_cast<std::ptrdiff_t>(at + n));
+    Erase(d, at, std::min(50 * Pick(rng, 1, 40), (d.bytes.size() - at) / 50 * 50));
 }
 
 void ZeroSector(Damaged& d, std::size_t sector, std::mt19937& rng)

@@ -397,6 +397,23 @@ std::uint64_t NormalPrefilter(const unsigned char* at, unsigned n)
 
 static void Describe(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
                      std::size_t afterSize, bool atEnd, SalvageCandidate& out);
+
+// The vertex census keys of the record at bytes: its different vertices off
+// the origin. Returns how many.
+static std::uint8_t VertexKeys(const unsigned char* bytes, std::uint64_t keys[3])
+{
+    static const unsigned char kOrigin[12] = {};
+    std::uint8_t n = 0;
+    for (int i = 0; i < 3; ++i) {
+        const unsigned char* v = bytes + 12 + 12 * i;
+        bool repeated = std::memcmp(v, kOrigin, 12) == 0;
+        for (int j = 0; j < i && !repeated; ++j)
+            repeated = std::memcmp(v, bytes + 12 + 12 * j, 12) == 0;
+        if (!repeated)
+            keys[n++] = Mix(VertexHash(v) ^ 0x5851F42D4C957F2Dull);
+    }
+    return n;
+}
 static void Edges(const unsigned char* bytes, bool ab, bool bc, bool ca, bool za, SalvageCandidate& out);
 
 void EvaluateCandidate(const unsigned char* bytes, std::size_t behind, const unsigned char* after,
@@ -524,13 +541,6 @@ static void Edges(const unsigned char* bytes, bool ab, bool bc, bool ca, bool za
     const std::uint64_t ha = VertexHash(va), hb = VertexHash(vb), hc = VertexHash(vc);
     out.edges = 0;
     out.evidence = 0;
-    out.vertexCount = 0;
-    const bool atOrigin[3] = {za, zb, zc};
-    const bool repeated[3] = {false, ab, ca || bc};
-    const std::uint64_t hashes[3] = {ha, hb, hc};
-    for (int i = 0; i < 3; ++i)
-        if (!atOrigin[i] && !repeated[i])
-            out.vertexKeys[out.vertexCount++] = Mix(hashes[i] ^ 0x5851F42D4C957F2Dull);
     auto edge = [&out](std::uint64_t h1, bool z1, std::uint64_t h2, bool z2) {
         if (!z1 && !z2)
             out.evidence |= static_cast<std::uint8_t>(1u << out.edges);
@@ -671,9 +681,11 @@ bool CSalvageScanner::Pass(int pass, Window& window)
                 c.position = q + i;
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Prefetch(c.edgeKeys[e]);
-                if (pass == 0 && !m_intactLayout)  // (nothing is in doubt in an intact layout)
+                if (pass == 0 && !m_intactLayout) {  // (nothing is in doubt in an intact layout)
+                    c.vertexCount = VertexKeys(at + i, c.vertexKeys);
                     for (std::uint8_t v = 0; v < c.vertexCount; ++v)
                         m_vertexCensus.Prefetch(c.vertexKeys[v]);
+                }
             }
         }
         // After a text-mode transfer the original offset of a byte is its offset
@@ -704,9 +716,8 @@ bool CSalvageScanner::Pass(int pass, Window& window)
             if (pass == 0) {
                 for (std::uint8_t e = 0; e < c.edges; ++e)
                     m_census.Add(c.edgeKeys[e]);
-                if (!m_intactLayout)
-                    for (std::uint8_t v = 0; v < c.vertexCount; ++v)
-                        m_vertexCensus.Add(c.vertexKeys[v]);
+                for (std::uint8_t v = 0; v < c.vertexCount; ++v)
+                    m_vertexCensus.Add(c.vertexKeys[v]);
             } else if (!(m_textTransfer && c.crlf)) {
                 // (After a text-mode transfer a record that holds a CR LF had a CR
                 // inserted; without one, leaving it out only costs a record.)
@@ -874,8 +885,10 @@ std::uint8_t CSalvageScanner::Strays(const SalvageCandidate& cur, const SalvageC
 // Whether a vertex of c is carried by no other candidate.
 bool CSalvageScanner::Lonely(const SalvageCandidate& c) const
 {
-    for (std::uint8_t v = 0; v < c.vertexCount; ++v)
-        if (m_vertexCensus.Count(c.vertexKeys[v]) < 2)
+    std::uint64_t keys[3];
+    const std::uint8_t n = VertexKeys(c.bytes, keys);
+    for (std::uint8_t v = 0; v < n; ++v)
+        if (m_vertexCensus.Count(keys[v]) < 2)
             return true;
     return false;
 }
@@ -1037,6 +1050,20 @@ void CSalvageScanner::Finalize(std::uint64_t p)
         CloseRun(phase);
 }
 
+// The runs of the stretches that keep records without conditions, each once:
+// what the file is like is judged on them, not on ghost grids that lost their bytes.
+std::vector<std::size_t> CSalvageScanner::SureRuns(const std::vector<Stretch>& list) const
+{
+    std::vector<bool> counted(m_runWeights.size());
+    std::vector<std::size_t> runs;
+    for (const Stretch& x : list)
+        if (x.needs == 0 && x.run < counted.size() && !counted[x.run]) {
+            counted[x.run] = true;
+            runs.push_back(x.run);
+        }
+    return runs;
+}
+
 // The records in doubt that the file does not vouch for leave the stretches
 // (sorted by start) they stand in. Nothing was spliced where the layout is intact.
 void CSalvageScanner::DropDoubted(std::vector<Stretch>& list) const
@@ -1044,15 +1071,10 @@ void CSalvageScanner::DropDoubted(std::vector<Stretch>& list) const
     if (m_intactLayout || m_doubts.empty())
         return;
     const float strayLimit = StrayLimit(kAngleMargin, 999), aloneLimit = StrayLimit(kAngleMargin, 990);
-    // What the file is like, judged on the runs that keep records without
-    // conditions (ghost grids turn a plane's normals round).
+    // (Ghost grids turn a plane's normals round.)
     Tally file;
-    std::vector<bool> counted(m_runWeights.size());
-    for (const Stretch& x : list) {
-        if (x.needs != 0 || x.run >= counted.size() || counted[x.run])
-            continue;
-        counted[x.run] = true;
-        const Tally& t = m_runWeights[x.run].tally;
+    for (std::size_t run : SureRuns(list)) {
+        const Tally& t = m_runWeights[run].tally;
         file.strong += t.strong;
         file.weak += t.weak;
         file.lonely += t.lonely;
@@ -1150,15 +1172,11 @@ std::vector<CSalvageScanner::Stretch> CSalvageScanner::Resolve(Window& window)
     // not vouch for has held its bytes against other grids all the same.
     const auto written = [this](std::vector<Stretch> list) {
         DropDoubted(list);
-        std::vector<bool> counted(m_runWeights.size());
         bool haveAttribute = false, mixedAttributes = false;
         std::uint16_t attribute = 0;
         std::uint64_t zeroNormals = 0, otherNormals = 0;
-        for (const Stretch& x : list) {
-            if (x.needs != 0 || x.run >= counted.size() || counted[x.run])
-                continue;
-            counted[x.run] = true;
-            const RunWeight& r = m_runWeights[x.run];
+        for (std::size_t run : SureRuns(list)) {
+            const RunWeight& r = m_runWeights[run];
             zeroNormals += r.zeroNormals;
             otherNormals += r.otherNormals;
             if (r.haveAttribute) {

@@ -59,7 +59,7 @@ struct SalvageCandidate {
     std::uint8_t evidence = 0;    // bit i: edge i may count as evidence (no end at the origin)
     std::uint8_t shared = 0;      // of those, carried by some other candidate too
     std::uint64_t edgeKeys[3] = {};
-    std::uint8_t vertexCount = 0;  // distinct vertices off the origin
+    std::uint8_t vertexCount = 0;  // (counting pass) distinct vertices off the origin, and their keys
     std::uint64_t vertexKeys[3] = {};
     unsigned char bytes[CSTLFile5::kRecordSize] = {};
     std::uint16_t Attribute() const { return static_cast<std::uint16_t>(bytes[48] | (bytes[49] << 8)); }
@@ -146,6 +146,7 @@ private:
     void Accept(Phase& phase, std::uint64_t start, std::uint64_t count, std::uint8_t needs = 0,
                 std::uint16_t attribute = 0);
     void AcceptPending(Phase& phase);
+    std::vector<std::size_t> SureRuns(const std::vector<Stretch>& list) const;
     void DropDoubted(std::vector<Stretch>& list) const;
     float StrayLimit(int margin, unsigned perMille) const;
     std::uint8_t Strays(const SalvageCandidate& cur, const SalvageCandidate* prev, const SalvageCandidate* next) const;
