@@ -2,6 +2,8 @@
 // running the built program, a file-system snapshot and a small JSON reader.
 #pragma once
 
+#include "exact_normal.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -77,21 +79,7 @@ struct Facet {
 };
 
 // The unit normal exactly as the repair computes it, so the facet always passes.
-inline void SetExactNormal(Facet& f)
-{
-    float e1[3], e2[3];
-    for (int i = 0; i < 3; ++i) {
-        e1[i] = f.v[1][i] - f.v[0][i];
-        e2[i] = f.v[2][i] - f.v[0][i];
-    }
-    const float c[3] = {static_cast<float>(double(e1[1]) * e2[2] - double(e2[1]) * e1[2]),
-                        static_cast<float>(double(e2[0]) * e1[2] - double(e1[0]) * e2[2]),
-                        static_cast<float>(double(e1[0]) * e2[1] - double(e2[0]) * e1[1])};
-    const float length =
-        std::sqrt(static_cast<float>(double(c[1]) * c[1] + double(c[0]) * c[0] + double(c[2]) * c[2]));
-    for (int i = 0; i < 3; ++i)
-        f.n[i] = c[i] / length;
-}
+inline void SetExactNormal(Facet& f) { testcommon::ExactUnitNormal(f.v[0], f.v[1], f.v[2], f.n); }
 
 inline Bytes Record(const Facet& f)
 {

@@ -2,6 +2,8 @@
 // host callback and an operating-system seam that injects faults.
 #pragma once
 
+#include "exact_normal.h"
+
 #include "kalvo/kalvo.h"
 #include "framework/OsApi.h"
 
@@ -91,18 +93,7 @@ inline Bytes RecordBytes(const Facet& f)
 }
 
 // The unit normal exactly as the normal test computes it, so d is 0 on every axis.
-inline void ExactNormal(Facet& f)
-{
-    const float e1[3] = {f.v2[0] - f.v1[0], f.v2[1] - f.v1[1], f.v2[2] - f.v1[2]};
-    const float e2[3] = {f.v3[0] - f.v1[0], f.v3[1] - f.v1[1], f.v3[2] - f.v1[2]};
-    const float c[3] = {static_cast<float>(double(e1[1]) * e2[2] - double(e2[1]) * e1[2]),
-                        static_cast<float>(double(e2[0]) * e1[2] - double(e1[0]) * e2[2]),
-                        static_cast<float>(double(e1[0]) * e2[1] - double(e2[0]) * e1[1])};
-    const float len =
-        std::sqrt(static_cast<float>(double(c[1]) * c[1] + double(c[0]) * c[0] + double(c[2]) * c[2]));
-    for (int i = 0; i < 3; ++i)
-        f.n[i] = c[i] / len;
-}
+inline void ExactNormal(Facet& f) { testcommon::ExactUnitNormal(f.v1, f.v2, f.v3, f.n); }
 
 // A facet with an exact normal and ordinary coordinates, different for every seed.
 inline Facet RandomFacet(std::mt19937& rng)
